@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/part.h"
+
+namespace app {
+
+// Start-up, its completion, the exit command and clear-all: the store's values in and out.
+class Lifecycle : public Part {
+public:
+    explicit Lifecycle(Korvel& k);
+
+    // The main window's load: restores every stored value into the controls of all windows.
+    void load();
+    // Runs when HH first takes the focus: the calculator goes live.
+    void completeStartup();
+    // Writes the preferences (unless cleared in this run) and ends the program.
+    [[noreturn]] void exitCommand();
+    // Resets the windows to factory values and erases the store.
+    void clearAll();
+
+    // Major x 100 + minor x 10 + revision.
+    static int versionNumber();
+    // The digits of major, minor and revision one after the other ("0025").
+    static QString versionDigits();
+
+private:
+    void checkMarker();
+    void restore();
+    bool clearPass();
+};
+
+}  // namespace app

@@ -1,0 +1,44 @@
+#include "app/part.h"
+
+#include "app/korvel.h"
+#include "appearance/notes.h"
+
+namespace app {
+
+Part::Part(Korvel& k) : k(k), st(k.st), rt(k.rt) {}
+
+double Part::locale(const QString& t) const { return forms::num::locale(t, rt.locale()); }
+
+bool Part::isNumber(const QString& t) const { return forms::num::isNumber(t, rt.locale()); }
+
+QString Part::numText(double x) const { return forms::num::text(x, rt.locale()); }
+
+double Part::random() { return k.sv.random.next(); }
+
+forms::Color Part::pastel() {
+    const int r = 200 + int(Int(random() * 55 + 1));
+    const int g = 200 + int(Int(random() * 55 + 1));
+    const int b = 200 + int(Int(random() * 55 + 1));
+    return forms::Color::rgb(r, g, b);
+}
+
+void Part::message(const QString& text, std::optional<QString> title) {
+    k.sv.messages.show(text, title);
+}
+
+void Part::feature(const QString& nameLine, int breaks) {
+    message(QStringLiteral("It's not a Bug - it's a Feature! ;-) ") +
+            QString(breaks, QLatin1Char('\r')) + nameLine);
+}
+
+void Part::debug(const QString& line) {
+    if (st.debugMode) k.notes->debugwrite(line);
+}
+
+QString Part::stored(const QString& key, const QString& fallback) const {
+    return k.sv.store.read(key, fallback);
+}
+
+void Part::store(const QString& key, const QString& value) { k.sv.store.write(key, value); }
+
+}  // namespace app

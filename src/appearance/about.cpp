@@ -1,0 +1,9 @@
+#include "appearance/about.h"
+
+#include "app/korvel.h"
+
+namespace appearance {
+
+About::About(app::Korvel& k) : Part(k) {}
+
+}  // namespace appearance

@@ -1,0 +1,403 @@
+#include "calc/calculator.h"
+
+#include <cmath>
+
+#include "app/korvel.h"
+#include "encoder/encoder.h"
+
+namespace calc {
+using forms::RuntimeError;
+using forms::TextBox;
+
+namespace {
+const QString kGermanHint = QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
+const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
+}  // namespace
+
+Calculator::Calculator(app::Korvel& k)
+    : Part(k),
+      HH(k.form1.get<TextBox>("HH")),
+      MM(k.form1.get<TextBox>("MM")),
+      SS(k.form1.get<TextBox>("SS")),
+      US(k.form1.get<TextBox>("US")),
+      groesse(k.form1.get<TextBox>("groesse")),
+      hgroesse(k.form1.get<TextBox>("hgroesse")),
+      audio(k.form1.get<TextBox>("audio")),
+      audioMB(k.form1.get<TextBox>("audioMB")),
+      kbitps(k.form1.get<TextBox>("kbitps")),
+      hkbitps(k.form1.get<TextBox>("hkbitps")),
+      kBytesps(k.form1.get<TextBox>("kBytesps")),
+      hkBytesps(k.form1.get<TextBox>("hkBytesps")),
+      Alg(k.form1.get<TextBox>("Alg")),
+      Alg2(k.form1.get<TextBox>("Alg2")),
+      bitrate(k.form1.get<TextBox>("bitrate")),
+      DivXBox(k.form1.get<TextBox>("DivXBox")),
+      audiokbps(k.form1.get<forms::Label>("audiokbps")),
+      audioUp(k.form1.get<forms::Button>("audioUp")),
+      audioDn(k.form1.get<forms::Button>("audioDn")),
+      DivXbutton(k.form1.get<forms::Button>("DivXbutton")),
+      kbpsLock(k.form1.get<forms::CheckBox>("kbpsLock")),
+      OptionSize(k.form1.get<forms::OptionButton>("OptionSize")),
+      OptionTime(k.form1.get<forms::OptionButton>("OptionTime")) {
+    wire();
+}
+
+void Calculator::wire() {
+    hkbitps.onChange = [this] { hkbitpsChange(); };
+    hkBytesps.onChange = [this] { hkBytespsChange(); };
+    hgroesse.onChange = [this] { hgroesseChange(); };
+    kbitps.onChange = [this] { kbitpsChange(); };
+    kbitps.onGotFocus = [this] { kbitpsGotFocus(); };
+    kbitps.onLostFocus = [this] { kbitpsLostFocus(); };
+    kBytesps.onChange = [this] { kBytespsChange(); };
+    groesse.onChange = [this] { groesseChange(); };
+    audio.onChange = [this] { audioChange(); };
+    audiokbps.onClick = [this] { audiokbpsClick(); };
+    audioMB.onChange = [this] {
+        if (leading(US) != 0) audioFromSize();
+        audioMB.setBackColor(pastel());
+    };
+    US.onChange = [this] {
+        if (audioMB.visible()) audioFromSize();
+    };
+    Alg.onChange = [this] { algChange(Alg, "alg1"); };
+    Alg2.onChange = [this] { algChange(Alg2, "alg2"); };
+    for (TextBox* f : {&Alg, &Alg2})
+        f->onLostFocus = [this, f] { f->setText(numText(leading(*f))); };
+    kbpsLock.onClick = [this] { lockClick(); };
+    OptionSize.onClick = [this] { optionSizeClick(); };
+    OptionTime.onClick = [this] { optionTimeClick(); };
+
+    HH.onChange = [this] { timeChange(HH, "HH"); };
+    MM.onChange = [this] { timeChange(MM, "MM"); };
+    SS.onChange = [this] { timeChange(SS, "SS"); };
+    HH.onGotFocus = [this] { timeGotFocus(HH, "HH"); };
+    MM.onGotFocus = [this] { timeGotFocus(MM, "MM"); };
+    SS.onGotFocus = [this] { timeGotFocus(SS, "SS"); };
+    for (TextBox* f : {&HH, &MM, &SS}) f->onLostFocus = [this, f] { timeLostFocus(*f); };
+
+    // Fields showing "0" are emptied for typing; size and audio get "0" back when left empty.
+    for (TextBox* f : {&audio, &groesse, &kBytesps}) {
+        f->onGotFocus = [f] {
+            if (f->text() == QLatin1String("0")) f->setText(QString());
+        };
+    }
+    for (TextBox* f : {&audio, &groesse}) {
+        f->onLostFocus = [f] {
+            if (f->text().isEmpty()) f->setText(QStringLiteral("0"));
+        };
+    }
+    // A kByte/s field left empty shows the current bitrate again rather than staying blank.
+    kBytesps.onLostFocus = [this] {
+        if (kBytesps.text().isEmpty())
+            kBytesps.setText(numText(Int(leading(hkBytesps) * 10 + 0.5) / 10));
+    };
+}
+
+// --- the formula ---------------------------------------------------------------------------
+
+void Calculator::rechnen() {
+    if (st.busy) return;
+    try {
+        if (kbpsLock.value() == 0) {
+            if (!isNumber(groesse)) {
+                kbitps.setText(QStringLiteral("0"));
+            } else if (groesse.text() == QLatin1String("0") ||
+                       st.playMinutes == QLatin1String("0") || st.playMinutes.isEmpty()) {
+                hkbitps.setText(QStringLiteral("0"));
+            } else {
+                const double r = div(locale(groesse) * 8 * leading(Alg), locale(US) * 60) -
+                                 locale(audio) + leading(Alg2);
+                const QString s = numText(r);
+                if (locale(s) < 1)
+                    hkbitps.setText(QStringLiteral("0"));
+                else if (std::abs(leading(hkbitps) - locale(s)) > 0)
+                    hkbitps.setText(s);
+            }
+        }
+        if (kbitps.text() == QLatin1String("0")) writeHint();
+        k.enc->DivX();
+    } catch (const RuntimeError&) {
+        message(german() ? QStringLiteral("Fehler! Bitte Algorithmus kontrollieren.")
+                         : QStringLiteral("ERROR! check algorithm."));
+        debug(QStringLiteral("Error in rechnen"));
+    }
+}
+
+void Calculator::writeHint() { DivXBox.setText(german() ? kGermanHint : kEnglishHint); }
+
+void Calculator::pointForm(TextBox& field) {
+    if (field.text().isEmpty()) return;
+    field.setText(forms::num::trimBlanks(field.text()));
+    if (field.text().contains(QLatin1Char(',')))
+        field.setText(forms::num::replaceFirst(field.text(), QLatin1Char(','), QLatin1Char('.')));
+}
+
+void Calculator::hkbitpsChange() {
+    debug(QStringLiteral("hkbitps_Change"));
+    pointForm(hkbitps);
+    kbitps.setText(numText(Int(leading(hkbitps) + 0.5)));
+}
+
+void Calculator::hkBytespsChange() {
+    debug(QStringLiteral("hkBytesps"));
+    pointForm(hkBytesps);
+    kBytesps.setText(numText(Int(leading(hkBytesps) * 10 + 0.5) / 10));
+}
+
+void Calculator::hgroesseChange() { groesse.setText(numText(Int(locale(hgroesse) + 0.5))); }
+
+void Calculator::kbitpsChange() {
+    if (st.focusField != QLatin1String("bitsperpixel") && st.busy) return;
+    // A size that is not a number (a damaged stored value) counts by its leading number.
+    const qint64 savedSize = whole(isNumber(groesse) ? locale(groesse) : leading(groesse));
+    if (kbitps.text().isEmpty()) return;
+    debug(QStringLiteral("kbitps_Change #1"));
+    qint64 v;
+    if (leading(kbitps) < 16001) {
+        v = whole(leading(kbitps));
+        // Typed letters are cut to the leading number; the change this makes runs the rest.
+        if (!isNumber(kbitps)) {
+            kbitps.setText(numText(v));
+            return;
+        }
+    } else {
+        if (isNumber(kbitps)) {
+            v = 16000;
+            kbitps.setText(QStringLiteral("16000"));
+            debug(QStringLiteral("kbitps_Change #2"));
+        } else {
+            v = whole(leading(kbitps));
+            kbitps.setText(numText(leading(kbitps)));
+        }
+        groesse.setText(numText(double(savedSize)));
+    }
+    if (kbitps.text().isEmpty()) {
+        hgroesse.setText(QStringLiteral("0"));
+    } else if (leading(kbitps) > 16000) {
+        debug(QStringLiteral("kbitps_Change #3"));
+        kbitps.setText(QStringLiteral("16000"));
+        groesse.setText(numText(double(savedSize)));
+    }
+    if (std::abs(leading(hkBytesps) - locale(kbitps) / 8) > 0.2)
+        hkBytesps.setText(numText(leading(kbitps) / 8));
+    if (isNumber(groesse) && isNumber(kbitps) && OptionSize.value()) {
+        const QString s = numText(div(locale(st.playMinutes) * 60 *
+                                          (locale(kbitps) + leading(audio) - leading(Alg2)),
+                                      locale(Alg) * 8));
+        const double diff = std::abs(locale(groesse) - locale(s));
+        if (st.playMinutes != QLatin1String("0") && diff >= 0.9 && leading(kbitps) > leading(audio)) {
+            hgroesse.setText(s);
+            if (diff > 8 && kbitps.text() != QLatin1String("16000"))
+                groesse.setForeColor(forms::colors::black);
+        }
+    }
+    bitrate.setText(numText(locale(kbitps) * 1000) + QStringLiteral(" bps"));
+    kbitps.setText(numText(double(v)));
+    locked();
+    k.enc->DivX();
+    store(QStringLiteral("bitrate"), kbitps.text());
+    kbitps.setBackColor(pastel());
+    if (st.focusField == QLatin1String("kbitps")) kbitps.setCaret(int(kbitps.text().size()));
+}
+
+void Calculator::kBytespsChange() {
+    try {
+        debug(QStringLiteral("kbytesps_Change"));
+        if (kBytesps.text() == QLatin1String("0") || kBytesps.text().isEmpty()) return;
+        const QString typed = kBytesps.text();
+        const bool typedNumber = isNumber(typed);
+        if (!typedNumber) {
+            kBytesps.setText(numText(leading(typed)));
+            if (kBytesps.text().isEmpty()) return;
+        }
+        if (std::abs(leading(kbitps) - locale(kBytesps) * 8) >= 1 &&
+            std::abs(locale(kBytesps) - locale(hkBytesps)) >= 1)
+            kbitps.setText(numText(leading(numText(locale(kBytesps) * 8))));
+        // The user's text stays as typed; a text that was not a number stays corrected, so the
+        // handler does not start over on it.
+        if (typedNumber) kBytesps.setText(typed);
+        kBytesps.setBackColor(pastel());
+        k.enc->DivX();
+    } catch (const RuntimeError&) {
+        feature(QStringLiteral("[Featurename: 'kbytesps']"));
+        kBytesps.setText(QStringLiteral("0"));
+    }
+}
+
+void Calculator::groesseChange() {
+    if (st.busy || groesse.readOnly()) return;
+    groesse.setForeColor(forms::colors::black);
+    if (groesse.text().isEmpty()) return;
+    if (leading(groesse) > 100000) groesse.setText(QStringLiteral("100000"));
+    const qint64 n = whole(leading(groesse));
+    if (!isNumber(groesse)) {
+        groesse.setText(numText(leading(groesse)));
+        if (groesse.text().isEmpty()) {
+            groesse.setText(QStringLiteral("0"));
+            kbitps.setText(QStringLiteral("0"));
+        }
+    }
+    if (groesse.text() != QLatin1String("0") && kbpsLock.value() == 0) {
+        rechnen();
+        locked();
+    }
+    if (OptionTime.value() && locale(groesse) > 0) locked();
+    groesse.setText(numText(double(n)));
+    store(QStringLiteral("size"), groesse.text());
+    groesse.setBackColor(pastel());
+}
+
+void Calculator::audioChange() {
+    if (st.busy || audio.text().isEmpty()) return;
+    audio.setText(numText(leading(audio)));
+    if (audio.text().isEmpty()) audio.setText(QStringLiteral("0"));
+    rechnen();
+    locked();
+    store(QStringLiteral("audio"), audio.text());
+    audio.setBackColor(pastel());
+}
+
+void Calculator::audiokbpsClick() {
+    if (audiokbps.caption() == QLatin1String(" kbps")) {
+        audiokbps.setCaption(QStringLiteral(" MB"));
+        audioMB.setVisible(true);
+        audioMB.setText(numText(
+            Int(leading(numText(locale(US) * 60)) * leading(audio) / 1024 / 8 + 0.5)));
+        audioUp.setVisible(false);
+        audioDn.setVisible(false);
+    } else {
+        audiokbps.setCaption(QStringLiteral(" kbps"));
+        audioMB.setVisible(false);
+        audioUp.setVisible(true);
+        audioDn.setVisible(true);
+        audio.setFocus();
+    }
+}
+
+// The audio bitrate that fills the audio size over the play time.
+void Calculator::audioFromSize() {
+    audio.setText(numText(
+        Int(div(leading(audioMB) * 1024, leading(numText(locale(US) * 60))) * 8 + 0.5)));
+}
+
+void Calculator::algChange(TextBox& field, const char* key) {
+    rechnen();
+    locked();
+    store(QLatin1String(key), field.text());
+    field.setForeColor(pastel());
+}
+
+// --- the lock --------------------------------------------------------------------------------
+
+void Calculator::locked() {
+    if (kbpsLock.value() != 1) return;
+    if (!OptionTime.value()) {
+        groesse.setText(numText(Int(div(leading(st.playMinutes) * 60 *
+                                            (leading(audio) + leading(kbitps) - leading(Alg2)),
+                                        locale(Alg) * 8) +
+                                    0.5)));
+        return;
+    }
+    const auto zero = QStringLiteral("00");
+    if (locale(kbitps) == 0) {
+        HH.setText(zero);
+        MM.setText(zero);
+        SS.setText(zero);
+        return;
+    }
+    const bool derive = locale(kbitps) > 50;
+    QString t;
+    if (derive)
+        t = numText(div(leading(groesse) * 8 * leading(Alg),
+                        leading(audio) + leading(kbitps) - leading(Alg2)));
+    HH.setText(zero);
+    MM.setText(zero);
+    SS.setText(zero);
+    if (!derive) return;
+    const double seconds = locale(t);
+    HH.setText(numText(Int(seconds / 3600)));
+    MM.setText(numText(Int(seconds / 60 - locale(HH) * 60)));
+    SS.setText(numText(Int(seconds - (locale(MM) * 60 + locale(HH) * 3600))));
+    for (TextBox* f : {&HH, &MM, &SS})
+        if (locale(*f) < 10) f->setText(QStringLiteral("0") + f->text());
+}
+
+void Calculator::setTimeEditable(bool editable) {
+    for (TextBox* f : {&HH, &MM, &SS}) {
+        f->setReadOnly(!editable);
+        f->setPointer(editable ? forms::Pointer::Default : forms::Pointer::NoDrop);
+    }
+}
+
+void Calculator::setSizeEditable(bool editable) {
+    groesse.setReadOnly(!editable);
+    groesse.setPointer(editable ? forms::Pointer::Default : forms::Pointer::NoDrop);
+}
+
+void Calculator::lockClick() {
+    try {
+        if (kbpsLock.value() == 0) {
+            setSizeEditable(true);
+            kbitps.setReadOnly(false);
+            hkbitps.setReadOnly(false);
+            setTimeEditable(true);
+            OptionTime.setEnabled(false);
+            OptionSize.setEnabled(false);
+        } else {
+            kbitps.setReadOnly(true);
+            hkbitps.setReadOnly(true);
+            OptionTime.setEnabled(true);
+            OptionSize.setEnabled(true);
+            const auto& loc = rt.locale();
+            OptionSize.setValue(forms::num::toBool(stored("lock2", "False"), loc));
+            OptionTime.setValue(forms::num::toBool(stored("lock3", "False"), loc));
+            if (OptionTime.value()) setTimeEditable(false);
+        }
+        store(QStringLiteral("lock1"), kbpsLock.value() == 0 ? QStringLiteral("0") : QStringLiteral("1"));
+    } catch (const RuntimeError&) {
+    }
+}
+
+namespace {
+QString boolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+}  // namespace
+
+void Calculator::optionSizeClick() {
+    OptionTime.setValue(false);
+    setSizeEditable(false);
+    setTimeEditable(true);
+    locked();
+    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
+    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+}
+
+void Calculator::optionTimeClick() {
+    OptionSize.setValue(false);
+    setSizeEditable(true);
+    setTimeEditable(false);
+    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
+    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+}
+
+void Calculator::kbitpsGotFocus() {
+    st.focusField = QStringLiteral("kbitps");
+    if (kbitps.text() == QLatin1String("0")) kbitps.setText(QString());
+    st.kbitpsWasLocked = kbitps.readOnly();
+    if (st.kbitpsWasLocked) {
+        kbitps.setReadOnly(false);
+        hkbitps.setReadOnly(false);
+    }
+}
+
+void Calculator::kbitpsLostFocus() {
+    st.focusField = QStringLiteral("none");
+    if (st.kbitpsWasLocked) {
+        kbitps.setReadOnly(true);
+        hkbitps.setReadOnly(true);
+    }
+    // Left empty, the bitrate goes back to 0 like every other emptied field.
+    if (kbitps.text().isEmpty()) kbitps.setText(QStringLiteral("0"));
+}
+
+}  // namespace calc

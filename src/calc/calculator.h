@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/part.h"
+
+namespace calc {
+
+// The bitrate calculator: play time, file size, audio and video bitrate tied together by one
+// formula, derived in one direction or, with the lock, in the other.
+class Calculator : public app::Part {
+public:
+    explicit Calculator(app::Korvel& k);
+
+    // Derives the video bitrate from size, time and audio while the lock is off.
+    void rechnen();
+    // With the lock on: derives the play time or the file size from the bitrate.
+    void locked();
+    // Folds the three time fields into the play time and recalculates.
+    void HHMMSS();
+    // What a time field does when it loses the focus (the spin buttons run it too).
+    void timeLostFocus(forms::TextBox& field);
+
+private:
+    void wire();
+    void hkbitpsChange();
+    void hkBytespsChange();
+    void hgroesseChange();
+    void kbitpsChange();
+    void kBytespsChange();
+    void groesseChange();
+    void audioChange();
+    void audiokbpsClick();
+    void audioFromSize();
+    void timeChange(forms::TextBox& field, const char* key);
+    void timeGotFocus(forms::TextBox& field, const char* name);
+    void algChange(forms::TextBox& field, const char* key);
+    void lockClick();
+    void optionSizeClick();
+    void optionTimeClick();
+    void setTimeEditable(bool editable);
+    void setSizeEditable(bool editable);
+    void kbitpsGotFocus();
+    void kbitpsLostFocus();
+    // Trims the text and turns its first comma into a point, so the leading-number rule reads a
+    // number written with a decimal comma whole.
+    void pointForm(forms::TextBox& field);
+    void writeHint();
+
+    forms::TextBox &HH, &MM, &SS, &US, &groesse, &hgroesse, &audio, &audioMB;
+    forms::TextBox &kbitps, &hkbitps, &kBytesps, &hkBytesps, &Alg, &Alg2, &bitrate, &DivXBox;
+    forms::Label &audiokbps;
+    forms::Button &audioUp, &audioDn, &DivXbutton;
+    forms::CheckBox& kbpsLock;
+    forms::OptionButton &OptionSize, &OptionTime;
+};
+
+}  // namespace calc

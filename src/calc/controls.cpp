@@ -1,0 +1,72 @@
+#include "app/declare.h"
+#include "calc/controls.h"
+
+namespace calc {
+using namespace app::declare;
+
+void declareControls(forms::Window& f, forms::Window& disk) {
+    // Play time, size and audio, one row each; the option buttons beside the time and the size
+    // choose which of the two the lock derives.
+    label(f, "Spielzeit", "Play Time", {4, 22, 96, 15});
+    field(f, "HH", "12", {100, 20, 22, 19});
+    label(f, "colon1", ":", {122, 22, 6, 15});
+    field(f, "MM", "12", {128, 20, 22, 19});
+    label(f, "colon2", ":", {150, 22, 6, 15});
+    field(f, "SS", "12", {156, 20, 22, 19});
+    pictureButton(f, "timeUp", "spinUp", {180, 20, 13, 10});
+    pictureButton(f, "timeDn", "spinDown", {180, 30, 13, 10});
+    option(f, "OptionTime", "lock", {197, 21, 16, 17}).setEnabled(false);
+
+    label(f, "Dateigrösse", "Filesize", {4, 43, 96, 15});
+    field(f, "groesse", "700", {100, 41, 50, 19}, 5);
+    label(f, "sizeMB", " MB", {150, 43, 28, 15});
+    option(f, "OptionSize", "lock", {197, 42, 16, 17}).setEnabled(false);
+
+    label(f, "Audiobitrate", "Audiobitrate", {4, 64, 96, 15});
+    field(f, "audio", "96", {100, 62, 50, 19}, 5);
+    label(f, "audiokbps", " kbps", {150, 64, 30, 15});
+    pictureButton(f, "audioUp", "spinUp", {180, 62, 13, 10});
+    pictureButton(f, "audioDn", "spinDown", {180, 72, 13, 10});
+    field(f, "audioMB", "96", {197, 62, 40, 19}, 5).setVisible(false);
+
+    label(f, "textbitrate", "Recommended Videobitrate", {4, 85, 150, 15});
+    field(f, "kbitps", "800", {154, 83, 44, 19});
+    label(f, "unitKbps", "kbps", {199, 85, 26, 15});
+    field(f, "kBytesps", "100", {226, 83, 40, 19});
+    label(f, "unitKBps", "kB/s", {267, 85, 26, 15});
+
+    label(f, "textalgo", "Algorithm", {4, 106, 64, 15});
+    label(f, "textAlg1", "     (size * 8 *", {68, 106, 84, 15});
+    field(f, "Alg", "1048", {152, 104, 38, 19}, 10);
+    label(f, "textAlg2", ") / time - audio +", {191, 106, 96, 15});
+    field(f, "Alg2", "-10", {287, 104, 30, 19}, 10);
+    label(f, "textAdd10", "Add", {319, 106, 30, 15});
+
+    label(f, "locktext", "Lock:", {4, 127, 34, 15});
+    check(f, "kbpsLock", 0, {40, 126, 16, 17});
+
+    // Unrounded values behind the visible fields; debug mode shows them.
+    hiddenField(f, "US", {4, 146, 62, 19});
+    hiddenField(f, "hgroesse", {68, 146, 62, 19});
+    hiddenField(f, "hkbitps", {132, 146, 70, 19});
+    hiddenField(f, "hkBytesps", {204, 146, 70, 19});
+
+    timer(f, "Timer1", 150);
+    timer(f, "Timer2", 150);
+    timer(f, "Timer3", 300);
+    timer(f, "Timer4", 300);
+
+    // The disk window: a number of discs times a disc type.
+    disk.setCaption("CD/DVD");
+    disk.resize(twips(176), twips(84));
+    field(disk, "anz", "1", {8, 8, 32, 19});
+    label(disk, "anzx", "x", {42, 10, 10, 15});
+    combo(disk, "DiskCombo", "Enter min!",
+          {"74min CD", "80min CD", "90min CD", "99min CD", "DVD-5", "DVD-9", "DVD-10", "DVD-14",
+           "DVD-18"},
+          {54, 8, 114, 21});
+    option(disk, "op2048", "sector", {8, 40, 76, 17}, "2048 B").setValue(true);
+    option(disk, "op2324", "sector", {92, 40, 76, 17}, "2324 B");
+}
+
+}  // namespace calc

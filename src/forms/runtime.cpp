@@ -1,0 +1,262 @@
+#include "forms/runtime.h"
+
+#include <QtGlobal>
+
+namespace forms {
+
+Runtime::Runtime(NumberLocale locale) : locale_(locale) {}
+
+Runtime::~Runtime() = default;
+
+Window& Runtime::addWindow(const QString& name) {
+    windows_.push_back(std::make_unique<Window>(*this, name));
+    return *windows_.back();
+}
+
+Window* Runtime::window(const QString& name) const {
+    for (auto& w : windows_)
+        if (w->name() == name) return w.get();
+    return nullptr;
+}
+
+void Runtime::controlChanged(Control& c, Prop p) {
+    if (observer_) observer_->controlChanged(c, p);
+    if (timers_ && c.kind() == Kind::Timer && (p == Prop::Enabled || p == Prop::Interval))
+        timers_->timerChanged(static_cast<Timer&>(c));
+}
+
+void Runtime::windowChanged(Window& w, Prop p) {
+    if (observer_) observer_->windowChanged(w, p);
+}
+
+void Runtime::report(const QString& line) {
+    if (diagnostic)
+        diagnostic(line);
+    else
+        qWarning("%s", qPrintable(line));
+}
+
+void Runtime::raise(const QString& source, const char* event, const Handler& h) {
+    if (!h || ended_) return;
+    if (depth_ >= maxDepth) {
+        ++guardHits_;
+        report(QStringLiteral("nesting guard: %1_%2 not run").arg(source, QLatin1String(event)));
+        return;
+    }
+    struct Depth {
+        int& d;
+        explicit Depth(int& d) : d(++d) {}
+        ~Depth() { --d; }
+    } depth(depth_);
+    if (tracer) tracer(depth_, source + QLatin1Char('_') + QLatin1String(event));
+    h();
+}
+
+void Runtime::dispatch(const std::function<void()>& f) {
+    if (ended_) return;
+    ++entries_;
+    try {
+        f();
+        if (depth_ == 0) settle();
+    } catch (const ProgramEnded&) {
+        ended_ = true;
+    } catch (const std::exception& e) {
+        ++escaped_;
+        lastEscaped_ = QString::fromLocal8Bit(e.what());
+        report(QStringLiteral("error left a handler: ") + lastEscaped_);
+        if (depth_ == 0) pendingFocus_.clear();
+    }
+    --entries_;
+    if (ended_) pendingFocus_.clear();
+}
+
+void Runtime::end() {
+    ended_ = true;
+    throw ProgramEnded{};
+}
+
+bool Runtime::canTakeFocus(const Control& c) const {
+    return !ended_ && c.focusKind() && c.visible() && c.enabled() && c.window().visible();
+}
+
+void Runtime::requestFocus(Control& c) {
+    pendingFocus_.push_back(&c);
+    if (depth_ == 0 && entries_ == 0) dispatch([] {});
+}
+
+void Runtime::moveFocus(Control* target) {
+    if (target == focused_) return;
+    if (target && !canTakeFocus(*target)) return;
+    Control* old = focused_;
+    focused_ = target;
+    if (observer_) observer_->focusChanged(target);
+    if (old) raise(*old, "LostFocus", old->onLostFocus);
+    if (target) raise(*target, "GotFocus", target->onGotFocus);
+}
+
+void Runtime::settle() {
+    // Each move runs handlers that may ask for more moves; a ping-pong between two controls is
+    // cut off rather than left to spin.
+    for (int moves = 0; !pendingFocus_.empty() && !ended_; ++moves) {
+        if (moves == 1000) {
+            ++guardHits_;
+            report(QStringLiteral("nesting guard: focus moves did not settle"));
+            pendingFocus_.clear();
+            break;
+        }
+        Control* next = pendingFocus_.front();
+        pendingFocus_.pop_front();
+        moveFocus(next);
+    }
+}
+
+void Runtime::focusForUser(Control& c) {
+    if (focused_ != &c && canTakeFocus(c)) {
+        pendingFocus_.clear();
+        moveFocus(&c);
+    }
+}
+
+namespace {
+bool usable(const Control& c) { return c.visible() && c.enabled() && c.window().visible(); }
+}  // namespace
+
+void Runtime::userFocus(Control& c) {
+    if (!usable(c)) return;
+    dispatch([&] { focusForUser(c); });
+}
+
+void Runtime::userType(TextBox& t, const QString& chars) {
+    if (!usable(t)) return;
+    dispatch([&] { focusForUser(t); });
+    dispatch([&] { t.select(0, int(t.text().size())); });
+    for (const QChar ch : chars) {
+        if (ended_) return;
+        dispatch([&] {
+            if (t.readOnly()) return;
+            const QString& cur = t.text();
+            const int start = t.caret(), len = t.selLength();
+            if (t.maxLength() > 0 && cur.size() - len + 1 > t.maxLength()) return;
+            t.userEdit(cur.left(start) + ch + cur.mid(start + len), start + 1);
+        });
+    }
+}
+
+void Runtime::userPaste(TextBox& t, const QString& text) {
+    if (!usable(t)) return;
+    dispatch([&] { focusForUser(t); });
+    dispatch([&] {
+        t.select(0, int(t.text().size()));
+        if (t.readOnly()) return;
+        const QString fit = t.maxLength() > 0 ? text.left(t.maxLength()) : text;
+        t.userEdit(fit, int(fit.size()));
+    });
+}
+
+void Runtime::userClear(TextBox& t) {
+    if (!usable(t)) return;
+    dispatch([&] { focusForUser(t); });
+    dispatch([&] {
+        if (t.readOnly() || t.text().isEmpty()) return;
+        t.userEdit(QString(), 0);
+    });
+}
+
+void Runtime::userEdit(TextBox& t, const QString& text, int caret) {
+    if (!usable(t)) return;
+    dispatch([&] {
+        if (!t.readOnly()) t.userEdit(text, caret);
+    });
+}
+
+void Runtime::userKey(Control& c, int keyCode) {
+    if (!usable(c)) return;
+    dispatch([&] { focusForUser(c); });
+    dispatch([&] {
+        if (c.onKeyDown) raise(c, "KeyDown", [&] { c.onKeyDown(keyCode); });
+    });
+}
+
+void Runtime::userClick(Control& c, const QString& item) {
+    if (!usable(c)) return;
+    const MouseArgs left{1, 0, 0, 0};
+    dispatch([&] { focusForUser(c); });
+    dispatch([&] {
+        if (c.onMouseDown) raise(c, "MouseDown", [&] { c.onMouseDown(left); });
+    });
+    dispatch([&] {
+        if (c.onMouseUp) raise(c, "MouseUp", [&] { c.onMouseUp(left); });
+    });
+    dispatch([&] {
+        switch (c.kind()) {
+            case Kind::CheckBox: {
+                auto& box = static_cast<CheckBox&>(c);
+                box.setValue(box.value() == 0 ? 1 : 0);
+                break;
+            }
+            case Kind::OptionButton:
+                static_cast<OptionButton&>(c).setValue(true);
+                break;
+            case Kind::ComboBox: {
+                auto& combo = static_cast<ComboBox&>(c);
+                // Choosing from the list shows the item without a change event.
+                if (!item.isNull()) combo.showText(item);
+                raise(c, "Click", c.onClick);
+                break;
+            }
+            default:
+                raise(c, "Click", c.onClick);
+        }
+    });
+}
+
+void Runtime::userDblClick(Control& c) {
+    if (!usable(c)) return;
+    dispatch([&] { raise(c, "DblClick", c.onDblClick); });
+}
+
+void Runtime::userDblClick(Window& w) {
+    if (!w.visible()) return;
+    dispatch([&] { raise(w.name(), "DblClick", w.onDblClick); });
+}
+
+namespace {
+const char* mouseEvent(char what) {
+    return what == 'd' ? "MouseDown" : what == 'u' ? "MouseUp" : "MouseMove";
+}
+const MouseHandler& mouseHandler(const MouseHandler& d, const MouseHandler& m,
+                                 const MouseHandler& u, char what) {
+    return what == 'd' ? d : what == 'u' ? u : m;
+}
+}  // namespace
+
+void Runtime::userMouse(Control& c, char what, const MouseArgs& m) {
+    if (!usable(c)) return;
+    const MouseHandler& h = mouseHandler(c.onMouseDown, c.onMouseMove, c.onMouseUp, what);
+    if (!h) return;
+    dispatch([&] { raise(c, mouseEvent(what), [&] { h(m); }); });
+}
+
+void Runtime::userMouse(Window& w, char what, const MouseArgs& m) {
+    if (!w.visible()) return;
+    const MouseHandler& h = mouseHandler(w.onMouseDown, w.onMouseMove, w.onMouseUp, what);
+    if (!h) return;
+    dispatch([&] { raise(w.name(), mouseEvent(what), [&] { h(m); }); });
+}
+
+void Runtime::userScroll(ScrollBar& s, int value, bool released) {
+    if (!usable(s)) return;
+    dispatch([&] {
+        if (released)
+            s.userRelease(value);
+        else
+            s.userScroll(value);
+    });
+}
+
+void Runtime::fireTimer(Timer& t) {
+    if (!t.enabled()) return;
+    dispatch([&] { raise(t, "Timer", t.onTimer); });
+}
+
+}  // namespace forms

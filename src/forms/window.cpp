@@ -1,0 +1,86 @@
+#include "forms/window.h"
+
+#include <stdexcept>
+
+#include "forms/runtime.h"
+
+namespace forms {
+
+Window::Window(Runtime& rt, QString name) : rt_(rt), name_(std::move(name)) {}
+
+void Window::changed(Prop p) { rt_.windowChanged(*this, p); }
+
+void Window::setCaption(const QString& c) {
+    if (c == caption_) return;
+    caption_ = c;
+    changed(Prop::Caption);
+}
+
+void Window::show() {
+    load();
+    if (visible_) return;
+    visible_ = true;
+    changed(Prop::Visible);
+}
+
+void Window::hide() {
+    if (!visible_) return;
+    visible_ = false;
+    changed(Prop::Visible);
+}
+
+void Window::move(int left, int top) {
+    if (left == left_ && top == top_) return;
+    left_ = left;
+    top_ = top;
+    changed(Prop::Geometry);
+}
+
+void Window::resize(int width, int height) {
+    if (width == width_ && height == height_) return;
+    width_ = width;
+    height_ = height;
+    changed(Prop::Geometry);
+}
+
+void Window::setOpacity(int alpha) {
+    opacity_ = alpha;
+    changed(Prop::Opacity);
+}
+
+void Window::setBackColor(Color c) {
+    if (c == back_) return;
+    back_ = c;
+    changed(Prop::BackColor);
+}
+
+void Window::setPicture(const QString& p) {
+    if (p == picture_) return;
+    picture_ = p;
+    changed(Prop::Picture);
+}
+
+void Window::load() {
+    if (loaded_) return;
+    loaded_ = true;
+    rt_.raise(name_, "Load", onLoad);
+}
+
+void Window::defineVar(const QString& name, std::function<QString()> getter) {
+    vars_.insert(name, std::move(getter));
+}
+
+void Window::deselectGroup(const QString& group, const Control* except) {
+    for (auto& c : controls_) {
+        if (c.get() == except || c->kind() != Kind::OptionButton) continue;
+        auto* o = static_cast<OptionButton*>(c.get());
+        if (o->group() == group) o->clearSilently();
+    }
+}
+
+void Window::missing(const QString& name) const {
+    throw std::logic_error((name_ + QLatin1Char('.') + name + QStringLiteral(" is not declared"))
+                               .toStdString());
+}
+
+}  // namespace forms

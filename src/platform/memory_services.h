@@ -1,0 +1,131 @@
+#pragma once
+
+#include <QMap>
+#include <deque>
+#include <random>
+#include <vector>
+
+#include "platform/services.h"
+
+// In-memory services: deterministic, recording, for tests and the scenario runner.
+namespace platform {
+
+class MemoryStore : public SettingsStore {
+public:
+    QString read(const QString& key, const QString& fallback) const override;
+    void write(const QString& key, const QString& value) override { values_[key] = value; }
+    void eraseAll() override { values_.clear(); }
+    QStringList keys() const override { return values_.keys(); }
+    bool contains(const QString& key) const { return values_.contains(key); }
+
+private:
+    QMap<QString, QString> values_;
+};
+
+class RecordingMessages : public MessageBox {
+public:
+    struct Shown {
+        QString text;
+        std::optional<QString> title;
+        QString titleShown() const { return title ? *title : QStringLiteral("Korvel"); }
+    };
+    void show(const QString& text, const std::optional<QString>& title) override {
+        shown.push_back({text, title});
+    }
+    std::vector<Shown> shown;
+};
+
+class MemoryClipboard : public Clipboard {
+public:
+    void setText(const QString& text) override { text_ = text; }
+    QString text() const override { return text_; }
+
+private:
+    QString text_;
+};
+
+// A fixed-seed generator; values queued with push() come out first, in order.
+class SeededRandom : public Random {
+public:
+    explicit SeededRandom(unsigned seed = 1) : engine_(seed) {}
+    double next() override;
+    void reseed() override {}
+    void push(double r) { queued_.push_back(r); }
+
+private:
+    std::mt19937 engine_;
+    std::deque<double> queued_;
+};
+
+class RecordingEnd : public ProgramEnd {
+public:
+    void end(bool saved) override {
+        ended = true;
+        savedAtEnd = saved;
+    }
+    bool ended = false, savedAtEnd = false;
+};
+
+class MemoryLauncher : public Launcher {
+public:
+    bool startCalculator() override {
+        if (calculatorAvailable) ++calculatorStarts;
+        return calculatorAvailable;
+    }
+    bool open(const QString& target) override {
+        opened.push_back(target);
+        return true;
+    }
+    bool calculatorAvailable = true;
+    int calculatorStarts = 0;
+    QStringList opened;
+};
+
+class MemoryEffects : public WindowEffects {
+public:
+    int setOpacity(const QString& window, int alpha) override {
+        applied[window] = alpha;
+        return 0;
+    }
+    QMap<QString, int> applied;
+};
+
+class MemoryRegistry : public RegistrySource {
+public:
+    std::optional<RegValue> value(const QString& name) const override {
+        auto it = values.find(name);
+        if (it == values.end()) return std::nullopt;
+        return *it;
+    }
+    QMap<QString, RegValue> values;
+};
+
+class MemoryLog : public LogFile {
+public:
+    bool write(const QString& text) override {
+        last = text;
+        ++writes;
+        return true;
+    }
+    QString location() const override { return QStringLiteral("log.txt"); }
+    QString last;
+    int writes = 0;
+};
+
+// One of each, wired together.
+struct MemoryServices {
+    MemoryStore store;
+    RecordingMessages messages;
+    MemoryClipboard clipboard;
+    SeededRandom random;
+    RecordingEnd programEnd;
+    MemoryLauncher launcher;
+    MemoryEffects effects;
+    MemoryRegistry registry;
+    MemoryLog log;
+    Services services() {
+        return {store, messages, clipboard, random, programEnd, launcher, effects, registry, log};
+    }
+};
+
+}  // namespace platform
