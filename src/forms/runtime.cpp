@@ -187,6 +187,11 @@ void Runtime::userClick(Control& c, const QString& item) {
     dispatch([&] {
         if (c.onMouseUp) raise(c, "MouseUp", [&] { c.onMouseUp(left); });
     });
+    userClicked(c, item);
+}
+
+void Runtime::userClicked(Control& c, const QString& item) {
+    if (!usable(c)) return;
     dispatch([&] {
         switch (c.kind()) {
             case Kind::CheckBox: {
@@ -197,13 +202,11 @@ void Runtime::userClick(Control& c, const QString& item) {
             case Kind::OptionButton:
                 static_cast<OptionButton&>(c).setValue(true);
                 break;
-            case Kind::ComboBox: {
-                auto& combo = static_cast<ComboBox&>(c);
+            case Kind::ComboBox:
                 // Choosing from the list shows the item without a change event.
-                if (!item.isNull()) combo.showText(item);
+                if (!item.isNull()) static_cast<ComboBox&>(c).showText(item);
                 raise(c, "Click", c.onClick);
                 break;
-            }
             default:
                 raise(c, "Click", c.onClick);
         }

@@ -65,6 +65,8 @@ public:
     void userEdit(TextBox& t, const QString& text, int caret);  // an edit the view already made
     void userKey(Control& c, int keyCode);
     void userClick(Control& c, const QString& item = QString());
+    // Only the click part of a user click (the view delivers focus and mouse events itself).
+    void userClicked(Control& c, const QString& item = QString());
     void userDblClick(Control& c);
     void userDblClick(Window& w);
     void userMouse(Control& c, char what, const MouseArgs& m);  // 'd'own, 'm'ove, 'u'p

@@ -1,0 +1,202 @@
+#include "ui/images.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <functional>
+
+namespace ui {
+namespace {
+
+using Draw = std::function<void(QPainter&, const QRectF&)>;
+
+void arrow(QPainter& p, const QRectF& r, bool up) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(60, 60, 70));
+    const qreal m = r.width() * 0.22;
+    QPolygonF tri;
+    if (up)
+        tri << QPointF(r.left() + m, r.bottom() - m) << QPointF(r.right() - m, r.bottom() - m)
+            << QPointF(r.center().x(), r.top() + m);
+    else
+        tri << QPointF(r.left() + m, r.top() + m) << QPointF(r.right() - m, r.top() + m)
+            << QPointF(r.center().x(), r.bottom() - m);
+    p.drawPolygon(tri);
+}
+
+void frameOf(QPainter& p, const QRectF& r, qreal aspect, const QString& label) {
+    // A small screen of the given shape with its ratio written inside.
+    const qreal h = std::min(r.height() * 0.8, r.width() / aspect);
+    const qreal w = h * aspect;
+    const QRectF screen(r.center().x() - w / 2, r.center().y() - h / 2, w, h);
+    p.setPen(QPen(QColor(40, 40, 60), 1));
+    p.setBrush(QColor(170, 200, 235));
+    p.drawRect(screen);
+    QFont f = p.font();
+    f.setPixelSize(std::max(5, int(h * 0.45)));
+    p.setFont(f);
+    p.setPen(QColor(20, 20, 40));
+    p.drawText(screen, Qt::AlignCenter, label);
+}
+
+void flag(QPainter& p, const QRectF& r, const QList<QColor>& bands, bool vertical) {
+    const int n = int(bands.size());
+    for (int i = 0; i < n; ++i) {
+        QRectF b = vertical ? QRectF(r.left() + r.width() * i / n, r.top(), r.width() / n, r.height())
+                            : QRectF(r.left(), r.top() + r.height() * i / n, r.width(), r.height() / n);
+        p.fillRect(b, bands[i]);
+    }
+}
+
+void unionFlag(QPainter& p, const QRectF& r) {
+    const QColor blue(1, 33, 105), red(200, 16, 46);
+    p.fillRect(r, blue);
+    p.setPen(QPen(Qt::white, r.height() * 0.22));
+    p.drawLine(r.topLeft(), r.bottomRight());
+    p.drawLine(r.bottomLeft(), r.topRight());
+    p.setPen(QPen(red, r.height() * 0.08));
+    p.drawLine(r.topLeft(), r.bottomRight());
+    p.drawLine(r.bottomLeft(), r.topRight());
+    p.setPen(QPen(Qt::white, r.height() * 0.34));
+    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+    p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    p.setPen(QPen(red, r.height() * 0.2));
+    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+    p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+}
+
+void calculator(QPainter& p, const QRectF& r) {
+    const QRectF body = r.adjusted(r.width() * 0.18, r.height() * 0.08, -r.width() * 0.18,
+                                   -r.height() * 0.08);
+    p.setPen(QPen(QColor(50, 50, 60), 1));
+    p.setBrush(QColor(220, 220, 225));
+    p.drawRoundedRect(body, 2, 2);
+    p.setBrush(QColor(150, 190, 150));
+    p.drawRect(QRectF(body.left() + 2, body.top() + 2, body.width() - 4, body.height() * 0.25));
+    p.setBrush(QColor(90, 90, 100));
+    p.setPen(Qt::NoPen);
+    const qreal keyW = (body.width() - 4) / 3, keyH = (body.height() * 0.65 - 2) / 3;
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col)
+            p.drawRect(QRectF(body.left() + 2 + col * keyW + 0.5,
+                              body.top() + body.height() * 0.32 + row * keyH + 0.5, keyW - 1,
+                              keyH - 1));
+}
+
+void gear(QPainter& p, const QRectF& r) {
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 80, 95));
+    const QPointF c = r.center();
+    const qreal outer = std::min(r.width(), r.height()) * 0.45, inner = outer * 0.7;
+    QPolygonF teeth;
+    for (int i = 0; i < 16; ++i) {
+        const qreal a = i * M_PI / 8;
+        const qreal rad = (i % 2 == 0) ? outer : inner;
+        teeth << QPointF(c.x() + rad * std::cos(a), c.y() + rad * std::sin(a));
+    }
+    p.drawPolygon(teeth);
+    p.setBrush(QColor(235, 235, 240));
+    p.drawEllipse(c, outer * 0.32, outer * 0.32);
+}
+
+void copyIcon(QPainter& p, const QRectF& r) {
+    const qreal s = std::min(r.width(), r.height()) * 0.55;
+    p.setPen(QPen(QColor(50, 50, 70), 1));
+    p.setBrush(QColor(245, 245, 250));
+    p.drawRect(QRectF(r.left() + r.width() * 0.18, r.top() + r.height() * 0.15, s, s));
+    p.setBrush(QColor(210, 225, 245));
+    p.drawRect(QRectF(r.right() - r.width() * 0.18 - s, r.bottom() - r.height() * 0.15 - s, s, s));
+}
+
+void scissors(QPainter& p, const QRectF& r) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 70), std::max(1.0, r.width() * 0.08)));
+    p.drawLine(QPointF(r.left() + r.width() * 0.15, r.top() + r.height() * 0.1),
+               QPointF(r.right() - r.width() * 0.3, r.bottom() - r.height() * 0.35));
+    p.drawLine(QPointF(r.right() - r.width() * 0.15, r.top() + r.height() * 0.1),
+               QPointF(r.left() + r.width() * 0.3, r.bottom() - r.height() * 0.35));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(200, 40, 40), std::max(1.0, r.width() * 0.1)));
+    const qreal ring = r.width() * 0.16;
+    p.drawEllipse(QPointF(r.left() + r.width() * 0.25, r.bottom() - r.height() * 0.22), ring, ring);
+    p.drawEllipse(QPointF(r.right() - r.width() * 0.25, r.bottom() - r.height() * 0.22), ring, ring);
+}
+
+void grip(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(40, 40, 40));
+    p.setPen(QPen(QColor(200, 200, 200), std::max(1.0, r.width() / 12)));
+    for (int i = 1; i <= 3; ++i) {
+        const qreal d = r.width() * i / 4;
+        p.drawLine(QPointF(r.right() - d, r.bottom()), QPointF(r.right(), r.bottom() - d));
+    }
+}
+
+void modeButton(QPainter& p, const QRectF& r, int bars) {
+    // Stacked bars: how much of the window the next size shows.
+    p.setPen(QPen(QColor(60, 60, 80), 1));
+    p.setBrush(QColor(235, 235, 240));
+    p.drawRect(r.adjusted(1, 1, -1, -1));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(70, 100, 160));
+    const qreal h = (r.height() - 4) / 3;
+    for (int i = 0; i < bars; ++i)
+        p.drawRect(QRectF(r.left() + 3, r.top() + 2 + i * h + 0.5, r.width() - 6, h - 1));
+}
+
+void backdrop(QPainter& p, const QRectF& r, QColor a, QColor b) {
+    QLinearGradient g(r.topLeft(), r.bottomRight());
+    g.setColorAt(0, a);
+    g.setColorAt(1, b);
+    p.fillRect(r, g);
+    p.setPen(QPen(b.darker(120), 1));
+    for (qreal x = r.left() - r.height(); x < r.right(); x += 12)
+        p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
+}
+
+const QHash<QString, Draw>& drawings() {
+    static const QHash<QString, Draw> table = {
+        {"spinUp", [](QPainter& p, const QRectF& r) { arrow(p, r, true); }},
+        {"spinDown", [](QPainter& p, const QRectF& r) { arrow(p, r, false); }},
+        {"aspect43", [](QPainter& p, const QRectF& r) { frameOf(p, r, 4.0 / 3, "4:3"); }},
+        {"aspect169", [](QPainter& p, const QRectF& r) { frameOf(p, r, 16.0 / 9, "16:9"); }},
+        {"calculator", calculator},
+        {"settings", gear},
+        {"copy", copyIcon},
+        {"scissors", scissors},
+        {"grip", grip},
+        {"modeMin", [](QPainter& p, const QRectF& r) { modeButton(p, r, 1); }},
+        {"modeMid", [](QPainter& p, const QRectF& r) { modeButton(p, r, 2); }},
+        {"modeMax", [](QPainter& p, const QRectF& r) { modeButton(p, r, 3); }},
+        {"flagGerman",
+         [](QPainter& p, const QRectF& r) {
+             flag(p, r, {Qt::black, QColor(221, 0, 0), QColor(255, 206, 0)}, false);
+         }},
+        {"flagFrench",
+         [](QPainter& p, const QRectF& r) {
+             flag(p, r, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}, true);
+         }},
+        {"flagEnglish", unionFlag},
+        {"ten",
+         [](QPainter& p, const QRectF& r) { backdrop(p, r, QColor(120, 0, 0), QColor(255, 40, 40)); }},
+        {"green",
+         [](QPainter& p, const QRectF& r) { backdrop(p, r, QColor(0, 90, 0), QColor(60, 220, 60)); }},
+    };
+    return table;
+}
+
+}  // namespace
+
+QPixmap image(const QString& name, QSize logicalSize, qreal devicePixelRatio) {
+    const auto& table = drawings();
+    const auto it = table.find(name);
+    if (it == table.end() || logicalSize.isEmpty()) return {};
+    QPixmap pm(logicalSize * devicePixelRatio);
+    pm.setDevicePixelRatio(devicePixelRatio);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    (*it)(p, QRectF(QPointF(0, 0), QSizeF(logicalSize)));
+    return pm;
+}
+
+}  // namespace ui

@@ -1,0 +1,300 @@
+#include "ui/view.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "ui/images.h"
+#include "ui/widgets.h"
+#include "ui/window_widget.h"
+
+namespace ui {
+using forms::Kind;
+using forms::Prop;
+
+forms::MouseArgs mouseArgs(QMouseEvent* e, char what) {
+    forms::MouseArgs m;
+    const Qt::MouseButtons buttons = what == 'm' ? e->buttons() : Qt::MouseButtons(e->button());
+    m.button = (buttons & Qt::LeftButton) ? 1 : (buttons & Qt::RightButton) ? 2 : 0;
+    const Qt::KeyboardModifiers mods = e->modifiers();
+    m.shift = ((mods & Qt::ShiftModifier) ? 1 : 0) + ((mods & Qt::ControlModifier) ? 2 : 0) +
+              ((mods & Qt::AltModifier) ? 4 : 0);
+    m.x = e->position().x() * 15;
+    m.y = e->position().y() * 15;
+    return m;
+}
+
+namespace {
+QColor qcolor(forms::Color c) { return QColor(c.r, c.g, c.b); }
+
+Qt::CursorShape cursorOf(forms::Pointer p) {
+    switch (p) {
+        case forms::Pointer::NoDrop: return Qt::ForbiddenCursor;
+        case forms::Pointer::Hand: return Qt::PointingHandCursor;
+        default: return Qt::ArrowCursor;
+    }
+}
+}  // namespace
+
+View::View(forms::Runtime& rt) : rt_(rt) {
+    for (auto& wp : rt.windows()) {
+        forms::Window& w = *wp;
+        auto* ww = new WindowWidget(*this, w);
+        windows_.insert(&w, ww);
+        ww->setMouseTracking(true);
+        ww->setAutoFillBackground(true);
+        for (auto& cp : w.controls()) {
+            if (cp->kind() == Kind::Timer) continue;
+            QWidget* cw = create(*cp, ww);
+            widgets_.insert(cp.get(), cw);
+            applyAll(*cp);
+        }
+        for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture}) applyWindow(w, p);
+    }
+    rt.setObserver(this);
+}
+
+View::~View() {
+    rt_.setObserver(nullptr);
+    qDeleteAll(windows_);
+}
+
+WindowWidget* View::window(const QString& name) const {
+    for (auto it = windows_.begin(); it != windows_.end(); ++it)
+        if (it.key()->name() == name) return it.value();
+    return nullptr;
+}
+
+QWidget* View::create(forms::Control& c, QWidget* parent) {
+    switch (c.kind()) {
+        case Kind::TextBox: {
+            auto& t = static_cast<forms::TextBox&>(c);
+            if (t.multiLine()) return new MemoWidget(*this, t, parent);
+            return new FieldWidget(*this, t, parent);
+        }
+        case Kind::ComboBox: return new ComboWidget(*this, static_cast<forms::TextBox&>(c), parent);
+        case Kind::CheckBox: return new CheckWidget(*this, c, parent);
+        case Kind::OptionButton: return new OptionWidget(*this, c, parent);
+        case Kind::Button: return new ButtonWidget(*this, c, parent);
+        case Kind::ScrollBar:
+            return new ScrollWidget(*this, static_cast<forms::ScrollBar&>(c), parent);
+        case Kind::Label:
+        case Kind::Picture:
+        default: {
+            auto* l = new LabelWidget(*this, c, parent);
+            l->setMouseTracking(true);
+            if (c.kind() == Kind::Picture) l->setScaledContents(true);
+            return l;
+        }
+    }
+}
+
+void View::applyAll(forms::Control& c) {
+    for (Prop p : {Prop::Geometry, Prop::Text, Prop::Caption, Prop::Value, Prop::Visible,
+                   Prop::Enabled, Prop::ReadOnly, Prop::BackColor, Prop::Pointer, Prop::Picture,
+                   Prop::List, Prop::Range, Prop::Font})
+        controlChanged(c, p);
+}
+
+void View::applyColors(forms::Control& c, QWidget* w) {
+    QPalette pal = w->palette();
+    const forms::Color back = c.backColor(), fore = c.foreColor();
+    switch (c.kind()) {
+        case Kind::TextBox:
+        case Kind::ComboBox:
+            if (!back.none) pal.setColor(QPalette::Base, qcolor(back));
+            if (!fore.none) pal.setColor(QPalette::Text, qcolor(fore));
+            break;
+        case Kind::Button:
+            if (!back.none) pal.setColor(QPalette::Button, qcolor(back));
+            if (!fore.none) pal.setColor(QPalette::ButtonText, qcolor(fore));
+            break;
+        default:
+            if (!fore.none) pal.setColor(QPalette::WindowText, qcolor(fore));
+            if (!back.none) pal.setColor(QPalette::Window, qcolor(back));
+            w->setAutoFillBackground(!back.none);
+    }
+    w->setPalette(pal);
+}
+
+void View::applyPicture(forms::Control& c, QWidget* w) {
+    const QSize size(toPixels(c.width()), toPixels(c.height()));
+    const QPixmap pm = image(c.picture(), size, w->devicePixelRatioF());
+    if (auto* b = dynamic_cast<QPushButton*>(w)) {
+        b->setIcon(QIcon(pm));
+        b->setIconSize(size - QSize(2, 2));
+        b->setFlat(!pm.isNull() && c.caption().isEmpty());
+    } else if (auto* l = dynamic_cast<QLabel*>(w); l && c.kind() == Kind::Picture) {
+        l->setPixmap(pm);
+    }
+}
+
+void View::controlChanged(forms::Control& c, Prop p) {
+    QWidget* w = widgets_.value(&c);
+    if (!w) return;
+    switch (p) {
+        case Prop::Geometry:
+            w->setGeometry(toPixels(c.left()), toPixels(c.top()), toPixels(c.width()),
+                           toPixels(c.height()));
+            if (!c.picture().isEmpty()) applyPicture(c, w);
+            break;
+        case Prop::Text:
+        case Prop::Caret: {
+            auto& t = static_cast<forms::TextBox&>(c);
+            if (auto* f = dynamic_cast<FieldWidget*>(w)) {
+                if (f->text() != t.text()) f->setText(t.text());
+                if (t.selLength() > 0)
+                    f->setSelection(t.caret(), t.selLength());
+                else
+                    f->setCursorPosition(t.caret());
+            } else if (auto* m = dynamic_cast<MemoWidget*>(w)) {
+                m->showModelText(t.text(), t.caret());
+            } else if (auto* cb = dynamic_cast<ComboWidget*>(w)) {
+                if (cb->currentText() != t.text()) cb->setEditText(t.text());
+            }
+            break;
+        }
+        case Prop::Caption:
+            if (auto* l = dynamic_cast<QLabel*>(w); l && c.kind() == Kind::Label)
+                l->setText(c.caption());
+            else if (auto* b = dynamic_cast<QAbstractButton*>(w))
+                b->setText(c.caption());
+            break;
+        case Prop::Value:
+            if (auto* cb = dynamic_cast<CheckWidget*>(w)) {
+                const int v = static_cast<forms::CheckBox&>(c).value();
+                cb->setCheckState(v == 0 ? Qt::Unchecked : v == 1 ? Qt::Checked : Qt::PartiallyChecked);
+            } else if (auto* o = dynamic_cast<OptionWidget*>(w)) {
+                o->setChecked(static_cast<forms::OptionButton&>(c).value());
+            } else if (auto* s = dynamic_cast<ScrollWidget*>(w)) {
+                const QSignalBlocker block(s);
+                s->setValue(static_cast<forms::ScrollBar&>(c).value());
+            }
+            break;
+        case Prop::Visible: w->setVisible(c.visible()); break;
+        case Prop::Enabled: w->setEnabled(c.enabled()); break;
+        case Prop::ReadOnly:
+            if (auto* f = dynamic_cast<QLineEdit*>(w))
+                f->setReadOnly(static_cast<forms::TextBox&>(c).readOnly());
+            else if (auto* m = dynamic_cast<QPlainTextEdit*>(w))
+                m->setReadOnly(static_cast<forms::TextBox&>(c).readOnly());
+            break;
+        case Prop::BackColor:
+        case Prop::ForeColor: applyColors(c, w); break;
+        case Prop::Pointer: w->setCursor(cursorOf(c.pointer())); break;
+        case Prop::Picture: applyPicture(c, w); break;
+        case Prop::List:
+            if (auto* cb = dynamic_cast<ComboWidget*>(w)) {
+                const QSignalBlocker block(cb);
+                cb->clear();
+                cb->addItems(static_cast<forms::ComboBox&>(c).list());
+                cb->setEditText(static_cast<forms::TextBox&>(c).text());
+            }
+            break;
+        case Prop::Range:
+            if (auto* s = dynamic_cast<ScrollWidget*>(w)) {
+                const QSignalBlocker block(s);
+                auto& bar = static_cast<forms::ScrollBar&>(c);
+                s->setRange(bar.min(), bar.max());
+                s->setValue(bar.value());
+            }
+            break;
+        case Prop::Font:
+            if (!c.fontName().isEmpty()) {
+                QFont f = w->font();
+                f.setFamilies({c.fontName()});
+                if (c.fontName() == QLatin1String("Courier New")) f.setStyleHint(QFont::Monospace);
+                w->setFont(f);
+            }
+            break;
+        default: break;
+    }
+}
+
+void View::applyWindow(forms::Window& w, Prop p) {
+    WindowWidget* ww = windows_.value(&w);
+    if (!ww) return;
+    switch (p) {
+        case Prop::Caption: ww->setWindowTitle(w.caption()); break;
+        case Prop::Visible:
+            if (w.visible()) {
+                ww->show();
+                ww->raise();
+            } else {
+                ww->hide();
+            }
+            break;
+        case Prop::Geometry:
+            ww->move(toPixels(w.left()), toPixels(w.top()));
+            ww->resize(toPixels(w.width()), toPixels(w.height()));
+            if (!w.picture().isEmpty()) applyWindow(w, Prop::Picture);
+            break;
+        case Prop::BackColor:
+            if (!w.backColor().none) {
+                QPalette pal = ww->palette();
+                pal.setColor(QPalette::Window, qcolor(w.backColor()));
+                ww->setPalette(pal);
+            }
+            break;
+        case Prop::Picture:
+            ww->setBackdrop(image(w.picture(), ww->size(), ww->devicePixelRatioF()));
+            break;
+        default: break;
+    }
+}
+
+void View::windowChanged(forms::Window& w, Prop p) { applyWindow(w, p); }
+
+void View::focusChanged(forms::Control* now) {
+    QWidget* w = now ? widgets_.value(now) : nullptr;
+    if (!w || w->hasFocus()) return;
+    syncingFocus_ = true;
+    if (w->window()->isVisible() && !w->window()->isActiveWindow()) w->window()->activateWindow();
+    w->setFocus(Qt::OtherFocusReason);
+    syncingFocus_ = false;
+}
+
+// --- from the widgets ----------------------------------------------------------------------
+
+void View::edited(forms::TextBox& c, const QString& text, int caret) {
+    rt_.userEdit(c, text, caret);
+    controlChanged(c, Prop::Text);  // the model may have kept, changed or refused the edit
+}
+
+void View::key(forms::Control& c, int keyCode) { rt_.userKey(c, keyCode); }
+
+void View::clicked(forms::Control& c, const QString& item) {
+    rt_.userClicked(c, item);
+    controlChanged(c, Prop::Value);
+}
+
+void View::dblClick(forms::Control& c) { rt_.userDblClick(c); }
+
+void View::mouse(forms::Control& c, char what, QMouseEvent* e) {
+    rt_.userMouse(c, what, mouseArgs(e, what));
+}
+
+void View::mouse(forms::Window& w, char what, QMouseEvent* e) {
+    rt_.userMouse(w, what, mouseArgs(e, what));
+}
+
+void View::dblClick(forms::Window& w) { rt_.userDblClick(w); }
+
+void View::focusIn(forms::Control& c) {
+    if (syncingFocus_ || rt_.focused() == &c) return;
+    rt_.userFocus(c);
+    if (rt_.focused() != &c) focusChanged(rt_.focused());
+}
+
+void View::scroll(forms::ScrollBar& c, int value, bool released) {
+    rt_.userScroll(c, value, released);
+    controlChanged(c, Prop::Value);
+}
+
+void View::close(forms::Window& w) {
+    if (onClose)
+        onClose(w);
+    else
+        rt_.dispatch([&w] { w.hide(); });
+}
+
+}  // namespace ui

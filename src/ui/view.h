@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QHash>
+#include <QtGlobal>
+#include <QMouseEvent>
+#include <functional>
+
+#include "forms/runtime.h"
+
+class QWidget;
+
+namespace ui {
+
+class WindowWidget;
+
+// The Qt view of the model: one top-level widget per window and one widget per control, all
+// bound by name through this one layer. Model changes update the widgets; the user's edits,
+// clicks, keys, mouse and focus go to the model as user actions.
+class View : public forms::Observer {
+public:
+    explicit View(forms::Runtime& rt);
+    ~View() override;
+
+    QWidget* widget(const forms::Control& c) const { return widgets_.value(&c); }
+    WindowWidget* window(const forms::Window& w) const { return windows_.value(&w); }
+    WindowWidget* window(const QString& name) const;
+
+    // What the window system's close button does to a window.
+    std::function<void(forms::Window&)> onClose;
+
+    // From the widgets.
+    void edited(forms::TextBox& c, const QString& text, int caret);
+    void key(forms::Control& c, int keyCode);
+    void clicked(forms::Control& c, const QString& item = QString());
+    void dblClick(forms::Control& c);
+    void mouse(forms::Control& c, char what, QMouseEvent* e);
+    void mouse(forms::Window& w, char what, QMouseEvent* e);
+    void dblClick(forms::Window& w);
+    void focusIn(forms::Control& c);
+    void scroll(forms::ScrollBar& c, int value, bool released);
+    void close(forms::Window& w);
+
+    // forms::Observer
+    void controlChanged(forms::Control& c, forms::Prop p) override;
+    void windowChanged(forms::Window& w, forms::Prop p) override;
+    void focusChanged(forms::Control* now) override;
+
+private:
+    QWidget* create(forms::Control& c, QWidget* parent);
+    void applyAll(forms::Control& c);
+    void applyColors(forms::Control& c, QWidget* w);
+    void applyPicture(forms::Control& c, QWidget* w);
+    void applyWindow(forms::Window& w, forms::Prop p);
+
+    forms::Runtime& rt_;
+    QHash<const forms::Control*, QWidget*> widgets_;
+    QHash<const forms::Window*, WindowWidget*> windows_;
+    bool syncingFocus_ = false;
+};
+
+// Twips and pixels: 15 twips to the pixel.
+inline int toPixels(int twips) { return qRound(twips / 15.0); }
+forms::MouseArgs mouseArgs(QMouseEvent* e, char what);
+
+}  // namespace ui

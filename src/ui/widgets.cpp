@@ -1,0 +1,155 @@
+#include "ui/widgets.h"
+
+#include <QKeyEvent>
+
+#include "ui/view.h"
+
+namespace ui {
+
+template <class Base>
+void Bound<Base>::mousePressEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'd', e);
+    Base::mousePressEvent(e);
+}
+
+template <class Base>
+void Bound<Base>::mouseMoveEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'm', e);
+    Base::mouseMoveEvent(e);
+}
+
+template <class Base>
+void Bound<Base>::mouseReleaseEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'u', e);
+    Base::mouseReleaseEvent(e);
+}
+
+template <class Base>
+void Bound<Base>::mouseDoubleClickEvent(QMouseEvent* e) {
+    view_.dblClick(model_);
+    Base::mouseDoubleClickEvent(e);
+}
+
+template <class Base>
+void Bound<Base>::focusInEvent(QFocusEvent* e) {
+    Base::focusInEvent(e);
+    view_.focusIn(model_);
+}
+
+template class Bound<QLineEdit>;
+template class Bound<QPlainTextEdit>;
+template class Bound<QLabel>;
+template class Bound<QPushButton>;
+template class Bound<QCheckBox>;
+template class Bound<QRadioButton>;
+template class Bound<QComboBox>;
+template class Bound<QScrollBar>;
+
+// --- text fields ---------------------------------------------------------------------------
+
+FieldWidget::FieldWidget(View& view, forms::TextBox& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    QObject::connect(this, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
+        // The typed length limit holds for typing and pasting, never for the program's writes,
+        // so it is kept here rather than by the line edit.
+        QString t = text;
+        const int max = model.maxLength();
+        if (max > 0 && t.size() > max && t.size() > model.text().size()) {
+            if (model.text().size() >= max) {
+                setText(model.text());
+                setCursorPosition(model.caret());
+                return;
+            }
+            t = t.left(max);
+        }
+        view_.edited(model, t, std::min(cursorPosition(), int(t.size())));
+    });
+}
+
+void FieldWidget::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        view_.key(model_, forms::keys::Enter);
+        return;
+    }
+    if (e->key() == Qt::Key_Comma) view_.key(model_, forms::keys::Comma);
+    QLineEdit::keyPressEvent(e);
+}
+
+MemoWidget::MemoWidget(View& view, forms::TextBox& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    QObject::connect(this, &QPlainTextEdit::textChanged, this, [this, &model] {
+        if (syncing_) return;
+        view_.edited(model, toPlainText(), textCursor().position());
+    });
+}
+
+void MemoWidget::showModelText(const QString& text, int caret) {
+    syncing_ = true;
+    if (toPlainText() != text) {
+        // The model breaks lines with a carriage return; the editor shows them as lines.
+        setPlainText(text);
+    }
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(std::clamp(caret, 0, int(toPlainText().size())));
+    setTextCursor(cursor);
+    syncing_ = false;
+}
+
+// --- labels, buttons, boxes ----------------------------------------------------------------
+
+LabelWidget::LabelWidget(View& view, forms::Control& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    setFocusPolicy(Qt::NoFocus);
+    setTextFormat(Qt::PlainText);
+}
+
+void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
+    Bound::mouseReleaseEvent(e);
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+        view_.clicked(model_);
+}
+
+ButtonWidget::ButtonWidget(View& view, forms::Control& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    QObject::connect(this, &QPushButton::clicked, this, [this] { view_.clicked(model_); });
+}
+
+void ButtonWidget::mouseDoubleClickEvent(QMouseEvent*) { view_.dblClick(model_); }
+
+CheckWidget::CheckWidget(View& view, forms::Control& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    setTristate(true);
+    QObject::connect(this, &QCheckBox::clicked, this, [this] { view_.clicked(model_); });
+}
+
+OptionWidget::OptionWidget(View& view, forms::Control& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    setAutoExclusive(false);
+    QObject::connect(this, &QRadioButton::clicked, this, [this] { view_.clicked(model_); });
+}
+
+ComboWidget::ComboWidget(View& view, forms::TextBox& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    QObject::connect(lineEdit(), &QLineEdit::textEdited, this, [this, &model](const QString& t) {
+        view_.edited(model, t, lineEdit()->cursorPosition());
+    });
+    QObject::connect(this, &QComboBox::activated, this,
+                     [this](int index) { view_.clicked(model_, itemText(index)); });
+}
+
+ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
+    : Bound(view, model, parent) {
+    setOrientation(Qt::Horizontal);
+    QObject::connect(this, &QScrollBar::sliderMoved, this,
+                     [this, &model](int v) { view_.scroll(model, v, false); });
+    QObject::connect(this, &QScrollBar::sliderReleased, this,
+                     [this, &model] { view_.scroll(model, sliderPosition(), true); });
+    QObject::connect(this, &QScrollBar::actionTriggered, this, [this, &model](int action) {
+        if (action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction)
+            view_.scroll(model, sliderPosition(), true);
+    });
+}
+
+}  // namespace ui

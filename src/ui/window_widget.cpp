@@ -1,0 +1,39 @@
+#include "ui/window_widget.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/view.h"
+
+namespace ui {
+
+WindowWidget::WindowWidget(View& view, forms::Window& model)
+    : QWidget(nullptr), view_(view), model_(model) {
+    setObjectName(model.name());
+}
+
+void WindowWidget::setBackdrop(const QPixmap& pixmap) {
+    backdrop_ = pixmap;
+    update();
+}
+
+void WindowWidget::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    if (backdrop_.isNull()) return;
+    QPainter p(this);
+    p.drawPixmap(rect(), backdrop_);
+}
+
+void WindowWidget::mousePressEvent(QMouseEvent* e) { view_.mouse(model_, 'd', e); }
+void WindowWidget::mouseMoveEvent(QMouseEvent* e) { view_.mouse(model_, 'm', e); }
+void WindowWidget::mouseReleaseEvent(QMouseEvent* e) { view_.mouse(model_, 'u', e); }
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) { view_.dblClick(model_); }
+
+void WindowWidget::closeEvent(QCloseEvent* e) {
+    // Windows are hidden, never destroyed; what closing means is the program's decision.
+    e->ignore();
+    view_.close(model_);
+}
+
+}  // namespace ui
