@@ -57,8 +57,9 @@ void Calculator::wire() {
         if (leading(US) != 0) audioFromSize();
         audioMB.setBackColor(pastel());
     };
+    // With no play time there is no audio bitrate to fill the size: the time is being typed.
     US.onChange = [this] {
-        if (audioMB.visible()) audioFromSize();
+        if (audioMB.visible() && leading(US) != 0) audioFromSize();
     };
     Alg.onChange = [this] { algChange(Alg, "alg1"); };
     Alg2.onChange = [this] { algChange(Alg2, "alg2"); };
