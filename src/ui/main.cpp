@@ -1,0 +1,41 @@
+// Korvel: the desktop program.
+#include <QApplication>
+#include <QLocale>
+#include <QScreen>
+
+#include "app/korvel.h"
+#include "platform/memory_services.h"
+#include "platform/qt/qt_services.h"
+#include "ui/view.h"
+#include "ui/window_widget.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Korvel"));
+    QApplication::setApplicationName(QStringLiteral("Korvel"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QFont font = QApplication::font();
+    font.setPointSizeF(8);
+    QApplication::setFont(font);
+
+    platform::QtServices services;
+    platform::MemoryRegistry registry;  // the codec's settings are read on request
+    const QString point = QLocale::system().decimalPoint();
+    const forms::NumberLocale locale{point.isEmpty() ? QLatin1Char('.') : point.front()};
+
+    app::Korvel korvel(services.services(registry), locale);
+    ui::View view(korvel.rt);
+    for (auto& w : korvel.rt.windows())
+        services.effects.registerWindow(w->name(), view.window(*w));
+    platform::QtTimerDriver timers(korvel.rt);
+    korvel.rt.setTimerDriver(&timers);
+
+    // The main window opens in the middle of the screen; the others are placed relative to it.
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    korvel.form1.move((screen.center().x() - 176) * 15, (screen.center().y() - 176) * 15);
+
+    korvel.start();
+    if (korvel.rt.ended()) return 0;
+    return QApplication::exec();
+}
