@@ -112,6 +112,11 @@ class FileRun {
                 o_.err << "FAIL " << where() << ": expected no error, got "
                        << quoted(QString::fromLocal8Bit(e.what())).toStdString() << std::endl;
                 return Failed;
+            } catch (...) {
+                notes();
+                o_.err << "FAIL " << where() << ": expected no error, got an unknown error"
+                       << std::endl;
+                return Failed;
             }
             if (c.isCheck()) ++checks;
         }
