@@ -1,0 +1,14 @@
+#include "platform/qt/window_effects.h"
+
+#include <algorithm>
+
+namespace platform {
+
+int QtWindowEffects::setOpacity(const QString& window, int alpha) {
+    const QPointer<QWidget> widget = windows_.value(window);
+    if (!widget) return 2;
+    widget->window()->setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0);
+    return 0;
+}
+
+}  // namespace platform
