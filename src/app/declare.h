@@ -13,7 +13,9 @@ struct Box {
     int x, y, w, h;
 };
 
-constexpr int twips(int px) { return px * 15; }
+constexpr int twips(int px) {
+    return px * 15;
+}
 
 forms::TextBox& field(forms::Window& w, const QString& name, const QString& text, Box b,
                       int maxLength = 0);

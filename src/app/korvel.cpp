@@ -26,7 +26,9 @@
 namespace app {
 
 namespace {
-QString boolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 }  // namespace
 
 Korvel::Korvel(const platform::Services& services, forms::NumberLocale locale)
@@ -77,7 +79,8 @@ void Korvel::defineVars() {
     form1.defineVar("playMinutes", text(&st.playMinutes));
     form1.defineVar("currentLanguage", text(&st.currentLanguage));
     form1.defineVar("debugMode", flag(&st.debugMode));
-    form1.defineVar("aspectValue", [this] { return forms::num::pointText(double(st.aspectValue)); });
+    form1.defineVar("aspectValue",
+                    [this] { return forms::num::pointText(double(st.aspectValue)); });
     form1.defineVar("pixelRatio", text(&st.pixelRatio));
     form1.defineVar("bppMode", text(&st.bppMode));
     form1.defineVar("kbitpsWasLocked", flag(&st.kbitpsWasLocked));

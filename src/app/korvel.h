@@ -42,7 +42,7 @@ class Lifecycle;
 // state and one object per subsystem holding the handlers. The program's view and the scenario
 // runner drive it through the runtime's user actions.
 class Korvel {
-public:
+  public:
     Korvel(const platform::Services& services, forms::NumberLocale locale);
     ~Korvel();
     Korvel(const Korvel&) = delete;
@@ -82,7 +82,7 @@ public:
     std::unique_ptr<appearance::Notes> notes;
     std::unique_ptr<appearance::About> aboutWindow;
 
-private:
+  private:
     void defineVars();
 };
 

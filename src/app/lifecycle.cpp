@@ -14,7 +14,9 @@ using forms::RuntimeError;
 using forms::TextBox;
 
 namespace {
-QString boolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 const QString kDebugNote = QStringLiteral("Restart Korvel to disable debugmode!");
 }  // namespace
 
@@ -78,10 +80,10 @@ void Lifecycle::restore() {
     auto& lock = box(f1, "kbpsLock");
     lock.setValue(number("lock1", "0"));
     if (lock.value() == 1) {
-        f1.get<forms::OptionButton>("OptionSize").setValue(
-            forms::num::toBool(stored("lock2", "False"), rt.locale()));
-        f1.get<forms::OptionButton>("OptionTime").setValue(
-            forms::num::toBool(stored("lock3", "False"), rt.locale()));
+        f1.get<forms::OptionButton>("OptionSize")
+            .setValue(forms::num::toBool(stored("lock2", "False"), rt.locale()));
+        f1.get<forms::OptionButton>("OptionTime")
+            .setValue(forms::num::toBool(stored("lock3", "False"), rt.locale()));
     }
     store("cleared", "0");
 
@@ -186,12 +188,12 @@ void Lifecycle::completeStartup() {
             t->setReadOnly(true);
             t->setPointer(forms::Pointer::NoDrop);
         }
-        for (TextBox* t : {&HH, &MM, &SS}) k.calc->timeLostFocus(*t);
+        for (TextBox* t : {&HH, &MM, &SS})
+            k.calc->timeLostFocus(*t);
     }
     const double aspect = leading(f1.get<TextBox>("aspect"));
-    st.aspectValue = float(f1.get<forms::Label>("ratio").caption() == QLatin1String(":1")
-                               ? aspect
-                               : aspect / 100);
+    st.aspectValue = float(
+        f1.get<forms::Label>("ratio").caption() == QLatin1String(":1") ? aspect : aspect / 100);
     if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
     st.focusField = QStringLiteral("none");
     st.busy = false;
@@ -276,9 +278,11 @@ bool Lifecycle::clearPass() {
     st.busy = true;
     if (versionStored()) k.sv.store.eraseAll();
     f1.get<CheckBox>("kbpsLock").setValue(0);
-    for (const char* t : {"HH", "MM", "SS"}) set(f1, t, "00");
+    for (const char* t : {"HH", "MM", "SS"})
+        set(f1, t, "00");
     st.playMinutes = QStringLiteral("0");
-    for (const char* t : {"hgroesse", "groesse", "audio"}) set(f1, t, "0");
+    for (const char* t : {"hgroesse", "groesse", "audio"})
+        set(f1, t, "0");
     text(f1, "groesse").setReadOnly(false);
     text(f1, "groesse").setPointer(forms::Pointer::Default);
     set(f1, "kBytesps", "0");
@@ -287,9 +291,10 @@ bool Lifecycle::clearPass() {
     f1.get<CheckBox>("Profile").setValue(0);
     set(f1, "keyframebox", "200");
     text(f1, "DivXBox")
-        .setText(st.currentLanguage == QLatin1String("english")
-                     ? QStringLiteral("Use this String in DivX 5.05")
-                     : QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden."));
+        .setText(
+            st.currentLanguage == QLatin1String("english")
+                ? QStringLiteral("Use this String in DivX 5.05")
+                : QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden."));
     set(f1, "Bwidth", "720");
     set(f1, "Bheight", "540");
     set(f1, "pixels", "388800 px");
@@ -307,7 +312,8 @@ bool Lifecycle::clearPass() {
     f1.get<forms::Button>("ButtonPsy").setCaption("Fast");
     f1.get<forms::Button>("ButtonProfile").setCaption("None");
     f1.get<CheckBox>("CheckResize").setValue(0);
-    for (const char* c : {"CheckBiDir", "CheckGMC", "CheckQPx"}) f1.get<CheckBox>(c).setValue(1);
+    for (const char* c : {"CheckBiDir", "CheckGMC", "CheckQPx"})
+        f1.get<CheckBox>(c).setValue(1);
     for (const char* c : {"Bwidth", "Bheight", "aspect", "pixels", "framerate", "bitsperpixel",
                           "bitrate", "keyframebox"})
         text(f1, c).setBackColor(pastel());

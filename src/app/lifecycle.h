@@ -6,7 +6,7 @@ namespace app {
 
 // Start-up, its completion, the exit command and clear-all: the store's values in and out.
 class Lifecycle : public Part {
-public:
+  public:
     explicit Lifecycle(Korvel& k);
 
     // The main window's load: restores every stored value into the controls of all windows.
@@ -23,7 +23,7 @@ public:
     // The digits of major, minor and revision one after the other ("0025").
     static QString versionDigits();
 
-private:
+  private:
     void checkMarker();
     void restore();
     bool clearPass();

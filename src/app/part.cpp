@@ -7,13 +7,21 @@ namespace app {
 
 Part::Part(Korvel& k) : k(k), st(k.st), rt(k.rt) {}
 
-double Part::locale(const QString& t) const { return forms::num::locale(t, rt.locale()); }
+double Part::locale(const QString& t) const {
+    return forms::num::locale(t, rt.locale());
+}
 
-bool Part::isNumber(const QString& t) const { return forms::num::isNumber(t, rt.locale()); }
+bool Part::isNumber(const QString& t) const {
+    return forms::num::isNumber(t, rt.locale());
+}
 
-QString Part::numText(double x) const { return forms::num::text(x, rt.locale()); }
+QString Part::numText(double x) const {
+    return forms::num::text(x, rt.locale());
+}
 
-double Part::random() { return k.sv.random.next(); }
+double Part::random() {
+    return k.sv.random.next();
+}
 
 forms::Color Part::pastel() {
     const int r = 200 + int(Int(random() * 55 + 1));
@@ -39,6 +47,8 @@ QString Part::stored(const QString& key, const QString& fallback) const {
     return k.sv.store.read(key, fallback);
 }
 
-void Part::store(const QString& key, const QString& value) { k.sv.store.write(key, value); }
+void Part::store(const QString& key, const QString& value) {
+    k.sv.store.write(key, value);
+}
 
 }  // namespace app

@@ -13,13 +13,13 @@ class Korvel;
 // Base of every subsystem: the program root, the shared state and the number and message helpers
 // all behaviour code uses, in the user's locale.
 class Part {
-public:
+  public:
     explicit Part(Korvel& k);
     virtual ~Part() = default;
     Part(const Part&) = delete;
     Part& operator=(const Part&) = delete;
 
-protected:
+  protected:
     Korvel& k;
     MainState& st;
     forms::Runtime& rt;
@@ -35,12 +35,12 @@ protected:
     static double Int(double x) { return forms::num::Int(x); }
     static double div(double a, double b) { return forms::num::div(a, b); }
 
-    double random();                                 // a fresh number in [0, 1)
-    forms::Color pastel();                           // random light colour, 201..255 each
+    double random();        // a fresh number in [0, 1)
+    forms::Color pastel();  // random light colour, 201..255 each
     void message(const QString& text, std::optional<QString> title = std::nullopt);
     // "It's not a Bug - it's a Feature! ;-) " + line break(s) + the name line.
     void feature(const QString& nameLine, int breaks = 1);
-    void debug(const QString& line);                 // a debug-log line while debugMode is on
+    void debug(const QString& line);  // a debug-log line while debugMode is on
     QString stored(const QString& key, const QString& fallback) const;
     void store(const QString& key, const QString& value);
     bool german() const { return st.currentLanguage == QLatin1String("german"); }

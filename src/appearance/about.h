@@ -6,7 +6,7 @@ namespace appearance {
 
 // The About window.
 class About : public app::Part {
-public:
+  public:
     explicit About(app::Korvel& k);
 };
 

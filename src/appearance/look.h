@@ -6,7 +6,7 @@ namespace appearance {
 
 // Window transparency, dragging, size modes, breathing and colour themes.
 class Look : public app::Part {
-public:
+  public:
     explicit Look(app::Korvel& k);
     // Applies an opacity (0 transparent .. 255 opaque). 0 applied, 1 refused, 2 platform error.
     int SetAlpha(forms::Window& w, int alpha);

@@ -10,7 +10,8 @@ using forms::RuntimeError;
 using forms::TextBox;
 
 namespace {
-const QString kGermanHint = QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
+const QString kGermanHint =
+    QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
 const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
 }  // namespace
 
@@ -75,7 +76,8 @@ void Calculator::wire() {
     HH.onGotFocus = [this] { timeGotFocus(HH, "HH"); };
     MM.onGotFocus = [this] { timeGotFocus(MM, "MM"); };
     SS.onGotFocus = [this] { timeGotFocus(SS, "SS"); };
-    for (TextBox* f : {&HH, &MM, &SS}) f->onLostFocus = [this, f] { timeLostFocus(*f); };
+    for (TextBox* f : {&HH, &MM, &SS})
+        f->onLostFocus = [this, f] { timeLostFocus(*f); };
 
     // Fields showing "0" are emptied for typing; size and audio get "0" back when left empty.
     for (TextBox* f : {&audio, &groesse, &kBytesps}) {
@@ -125,7 +127,9 @@ void Calculator::rechnen() {
     }
 }
 
-void Calculator::writeHint() { DivXBox.setText(german() ? kGermanHint : kEnglishHint); }
+void Calculator::writeHint() {
+    DivXBox.setText(german() ? kGermanHint : kEnglishHint);
+}
 
 void Calculator::pointForm(TextBox& field) {
     if (field.text().isEmpty()) return;
@@ -146,7 +150,9 @@ void Calculator::hkBytespsChange() {
     kBytesps.setText(numText(Int(leading(hkBytesps) * 10 + 0.5) / 10));
 }
 
-void Calculator::hgroesseChange() { groesse.setText(numText(Int(locale(hgroesse) + 0.5))); }
+void Calculator::hgroesseChange() {
+    groesse.setText(numText(Int(locale(hgroesse) + 0.5)));
+}
 
 void Calculator::kbitpsChange() {
     if (st.focusField != QLatin1String("bitsperpixel") && st.busy) return;
@@ -183,11 +189,12 @@ void Calculator::kbitpsChange() {
     if (std::abs(leading(hkBytesps) - locale(kbitps) / 8) > 0.2)
         hkBytesps.setText(numText(leading(kbitps) / 8));
     if (isNumber(groesse) && isNumber(kbitps) && OptionSize.value()) {
-        const QString s = numText(div(locale(st.playMinutes) * 60 *
-                                          (locale(kbitps) + leading(audio) - leading(Alg2)),
-                                      locale(Alg) * 8));
+        const QString s = numText(
+            div(locale(st.playMinutes) * 60 * (locale(kbitps) + leading(audio) - leading(Alg2)),
+                locale(Alg) * 8));
         const double diff = std::abs(locale(groesse) - locale(s));
-        if (st.playMinutes != QLatin1String("0") && diff >= 0.9 && leading(kbitps) > leading(audio)) {
+        if (st.playMinutes != QLatin1String("0") && diff >= 0.9 &&
+            leading(kbitps) > leading(audio)) {
             hgroesse.setText(s);
             if (diff > 8 && kbitps.text() != QLatin1String("16000"))
                 groesse.setForeColor(forms::colors::black);
@@ -263,8 +270,8 @@ void Calculator::audiokbpsClick() {
     if (audiokbps.caption() == QLatin1String(" kbps")) {
         audiokbps.setCaption(QStringLiteral(" MB"));
         audioMB.setVisible(true);
-        audioMB.setText(numText(
-            Int(leading(numText(locale(US) * 60)) * leading(audio) / 1024 / 8 + 0.5)));
+        audioMB.setText(
+            numText(Int(leading(numText(locale(US) * 60)) * leading(audio) / 1024 / 8 + 0.5)));
         audioUp.setVisible(false);
         audioDn.setVisible(false);
     } else {
@@ -278,8 +285,8 @@ void Calculator::audiokbpsClick() {
 
 // The audio bitrate that fills the audio size over the play time.
 void Calculator::audioFromSize() {
-    audio.setText(numText(
-        Int(div(leading(audioMB) * 1024, leading(numText(locale(US) * 60))) * 8 + 0.5)));
+    audio.setText(
+        numText(Int(div(leading(audioMB) * 1024, leading(numText(locale(US) * 60))) * 8 + 0.5)));
 }
 
 void Calculator::algChange(TextBox& field, const char* key) {
@@ -294,10 +301,10 @@ void Calculator::algChange(TextBox& field, const char* key) {
 void Calculator::locked() {
     if (kbpsLock.value() != 1) return;
     if (!OptionTime.value()) {
-        groesse.setText(numText(Int(div(leading(st.playMinutes) * 60 *
-                                            (leading(audio) + leading(kbitps) - leading(Alg2)),
-                                        locale(Alg) * 8) +
-                                    0.5)));
+        groesse.setText(numText(Int(
+            div(leading(st.playMinutes) * 60 * (leading(audio) + leading(kbitps) - leading(Alg2)),
+                locale(Alg) * 8) +
+            0.5)));
         return;
     }
     const auto zero = QStringLiteral("00");
@@ -355,13 +362,16 @@ void Calculator::lockClick() {
             OptionTime.setValue(forms::num::toBool(stored("lock3", "False"), loc));
             if (OptionTime.value()) setTimeEditable(false);
         }
-        store(QStringLiteral("lock1"), kbpsLock.value() == 0 ? QStringLiteral("0") : QStringLiteral("1"));
+        store(QStringLiteral("lock1"),
+              kbpsLock.value() == 0 ? QStringLiteral("0") : QStringLiteral("1"));
     } catch (const RuntimeError&) {
     }
 }
 
 namespace {
-QString boolText(bool b) { return b ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool b) {
+    return b ? QStringLiteral("True") : QStringLiteral("False");
+}
 }  // namespace
 
 void Calculator::optionSizeClick() {

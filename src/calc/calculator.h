@@ -7,7 +7,7 @@ namespace calc {
 // The bitrate calculator: play time, file size, audio and video bitrate tied together by one
 // formula, derived in one direction or, with the lock, in the other.
 class Calculator : public app::Part {
-public:
+  public:
     explicit Calculator(app::Korvel& k);
 
     // Derives the video bitrate from size, time and audio while the lock is off.
@@ -19,7 +19,7 @@ public:
     // What a time field does when it loses the focus (the spin buttons run it too).
     void timeLostFocus(forms::TextBox& field);
 
-private:
+  private:
     void wire();
     void hkbitpsChange();
     void hkBytespsChange();
@@ -47,7 +47,7 @@ private:
 
     forms::TextBox &HH, &MM, &SS, &US, &groesse, &hgroesse, &audio, &audioMB;
     forms::TextBox &kbitps, &hkbitps, &kBytesps, &hkBytesps, &Alg, &Alg2, &bitrate, &DivXBox;
-    forms::Label &audiokbps;
+    forms::Label& audiokbps;
     forms::Button &audioUp, &audioDn, &DivXbutton;
     forms::CheckBox& kbpsLock;
     forms::OptionButton &OptionSize, &OptionTime;

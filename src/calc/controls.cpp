@@ -1,5 +1,5 @@
-#include "app/declare.h"
 #include "calc/controls.h"
+#include "app/declare.h"
 
 namespace calc {
 using namespace app::declare;

@@ -9,7 +9,9 @@ using forms::TextBox;
 
 namespace {
 // "0" in front of a value strictly between 0 and 10: "5" and "05" both show as "05".
-bool singleDigit(double v) { return v > 0 && v < 10; }
+bool singleDigit(double v) {
+    return v > 0 && v < 10;
+}
 }  // namespace
 
 void Calculator::timeChange(TextBox& field, const char* key) {

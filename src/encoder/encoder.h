@@ -6,7 +6,7 @@ namespace encoder {
 
 // The encoder settings of the main window and the option string built from them.
 class Encoder : public app::Part {
-public:
+  public:
     explicit Encoder(app::Korvel& k);
     // Rebuilds the option string into DivXBox (which rates it).
     void DivX();

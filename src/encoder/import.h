@@ -6,7 +6,7 @@ namespace encoder {
 
 // Reads the codec's own settings into the windows.
 class Import : public app::Part {
-public:
+  public:
     explicit Import(app::Korvel& k);
     void getReg();
 };

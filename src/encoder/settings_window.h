@@ -6,7 +6,7 @@ namespace encoder {
 
 // The user-defined settings window.
 class SettingsWindow : public app::Part {
-public:
+  public:
     explicit SettingsWindow(app::Korvel& k);
 };
 

@@ -9,11 +9,17 @@ namespace forms {
 Control::Control(Window& window, QString name, Kind kind)
     : window_(window), name_(std::move(name)), kind_(kind) {}
 
-Runtime& Control::runtime() const { return window_.runtime(); }
+Runtime& Control::runtime() const {
+    return window_.runtime();
+}
 
-QString Control::path() const { return window_.name() + QLatin1Char('.') + name_; }
+QString Control::path() const {
+    return window_.name() + QLatin1Char('.') + name_;
+}
 
-void Control::changed(Prop p) { runtime().controlChanged(*this, p); }
+void Control::changed(Prop p) {
+    runtime().controlChanged(*this, p);
+}
 
 void Control::setVisible(bool v) {
     if (v == visible_) return;
@@ -63,9 +69,13 @@ void Control::setFontName(const QString& f) {
     changed(Prop::Font);
 }
 
-void Control::move(int left, int top) { setGeometry(left, top, width_, height_); }
+void Control::move(int left, int top) {
+    setGeometry(left, top, width_, height_);
+}
 
-void Control::resize(int width, int height) { setGeometry(left_, top_, width, height); }
+void Control::resize(int width, int height) {
+    setGeometry(left_, top_, width, height);
+}
 
 void Control::setGeometry(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
@@ -90,7 +100,9 @@ bool Control::focusKind() const {
     }
 }
 
-void Control::setFocus() { runtime().requestFocus(*this); }
+void Control::setFocus() {
+    runtime().requestFocus(*this);
+}
 
 // --- TextBox -------------------------------------------------------------------------------
 
@@ -122,7 +134,9 @@ void TextBox::showText(const QString& t) {
     if (t != text_) assign(t, int(t.size()));
 }
 
-void TextBox::setCaret(int pos) { select(pos, 0); }
+void TextBox::setCaret(int pos) {
+    select(pos, 0);
+}
 
 void TextBox::select(int start, int length) {
     start = std::clamp(start, 0, int(text_.size()));
@@ -146,11 +160,12 @@ void ComboBox::setList(const QStringList& items) {
 
 // --- CheckBox, OptionButton, ScrollBar, Timer ------------------------------------------------
 
-void CheckBox::setValue(int v) { setValue(qint64(v)); }
+void CheckBox::setValue(int v) {
+    setValue(qint64(v));
+}
 
 void CheckBox::setValue(qint64 v) {
-    if (v < 0 || v > 2)
-        throw RuntimeError(RuntimeError::InvalidValue, "Invalid property value");
+    if (v < 0 || v > 2) throw RuntimeError(RuntimeError::InvalidValue, "Invalid property value");
     if (v == value_) return;
     value_ = int(v);
     changed(Prop::Value);
@@ -207,7 +222,7 @@ void ScrollBar::userRelease(int v) {
 
 Timer::Timer(Window& w, QString name, int interval)
     : Control(w, std::move(name), Kind::Timer), interval_(interval) {
-    setEnabled(false);
+    initEnabled(false);  // every timer starts stopped
 }
 
 void Timer::setInterval(int ms) {

@@ -11,14 +11,39 @@ namespace forms {
 class Runtime;
 class Window;
 
-enum class Kind { TextBox, Label, CheckBox, OptionButton, Button, ComboBox, ScrollBar, Picture, Timer };
+enum class Kind {
+    TextBox,
+    Label,
+    CheckBox,
+    OptionButton,
+    Button,
+    ComboBox,
+    ScrollBar,
+    Picture,
+    Timer
+};
 
 enum class Pointer { Default, NoDrop, Hand };
 
 // What changed, for the view that mirrors the model.
 enum class Prop {
-    Text, Caption, Value, Visible, Enabled, ReadOnly, BackColor, ForeColor, Caret, Geometry,
-    Pointer, Picture, List, Range, Interval, Font, Opacity
+    Text,
+    Caption,
+    Value,
+    Visible,
+    Enabled,
+    ReadOnly,
+    BackColor,
+    ForeColor,
+    Caret,
+    Geometry,
+    Pointer,
+    Picture,
+    List,
+    Range,
+    Interval,
+    Font,
+    Opacity
 };
 
 struct MouseArgs {
@@ -40,7 +65,7 @@ inline constexpr int Comma = 188;
 // Everything a control of any kind has: appearance, placement in twips and its event handlers.
 // Handlers are set by the behaviour code; writes from code raise them through the runtime.
 class Control {
-public:
+  public:
     Control(Window& window, QString name, Kind kind);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -88,10 +113,12 @@ public:
     KeyHandler onKeyDown;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
 
-protected:
+  protected:
     void changed(Prop p);
+    // Sets the enabled state while the control is being built, telling nobody.
+    void initEnabled(bool e) { enabled_ = e; }
 
-private:
+  private:
     Window& window_;
     QString name_;
     Kind kind_;
@@ -103,23 +130,23 @@ private:
 };
 
 class Label : public Control {
-public:
+  public:
     Label(Window& w, QString name) : Control(w, std::move(name), Kind::Label) {}
 };
 
 class Button : public Control {
-public:
+  public:
     Button(Window& w, QString name) : Control(w, std::move(name), Kind::Button) {}
 };
 
 class Picture : public Control {
-public:
+  public:
     Picture(Window& w, QString name) : Control(w, std::move(name), Kind::Picture) {}
 };
 
 // A single- or multi-line text field (and the base of the combo box).
 class TextBox : public Control {
-public:
+  public:
     TextBox(Window& w, QString name, Kind kind = Kind::TextBox);
 
     const QString& text() const { return text_; }
@@ -142,7 +169,7 @@ public:
     // Shows a text without a change event (an item chosen from a combo box's list).
     void showText(const QString& t);
 
-private:
+  private:
     void assign(const QString& t, int caret);
     QString text_;
     int selStart_ = 0, selLength_ = 0, maxLength_ = 0;
@@ -150,29 +177,29 @@ private:
 };
 
 class ComboBox : public TextBox {
-public:
+  public:
     ComboBox(Window& w, QString name) : TextBox(w, std::move(name), Kind::ComboBox) {}
     const QStringList& list() const { return list_; }
     void setList(const QStringList& items);
 
-private:
+  private:
     QStringList list_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Window& w, QString name) : Control(w, std::move(name), Kind::CheckBox) {}
     int value() const { return value_; }
     // 0 unchecked, 1 checked, 2 grayed; anything else is refused. A new value raises the click.
     void setValue(int v);
     void setValue(qint64 v);
 
-private:
+  private:
     int value_ = 0;
 };
 
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(Window& w, QString name, QString group)
         : Control(w, std::move(name), Kind::OptionButton), group_(std::move(group)) {}
     bool value() const { return value_; }
@@ -181,7 +208,7 @@ public:
     void setValue(bool v);
     const QString& group() const { return group_; }
 
-private:
+  private:
     friend class Window;
     void clearSilently();
     bool value_ = false;
@@ -189,7 +216,7 @@ private:
 };
 
 class ScrollBar : public Control {
-public:
+  public:
     ScrollBar(Window& w, QString name) : Control(w, std::move(name), Kind::ScrollBar) {}
     int value() const { return value_; }
     // A value outside min..max is refused (run-time error); a new value raises the change.
@@ -202,24 +229,24 @@ public:
     // The user lets go: the value is final and the change handler runs once.
     void userRelease(int v);
 
-private:
+  private:
     int value_ = 0, min_ = 0, max_ = 32767;
 };
 
 // Enabled means running; the runtime's timer driver follows every change.
 class Timer : public Control {
-public:
+  public:
     Timer(Window& w, QString name, int interval);
     int interval() const { return interval_; }
     void setInterval(int ms);
 
-private:
+  private:
     int interval_;
 };
 
 // Runs the program's timers: real timers in the program, the "tick" command in the runner.
 class TimerDriver {
-public:
+  public:
     virtual ~TimerDriver() = default;
     virtual void timerChanged(Timer& timer) = 0;
 };

@@ -16,7 +16,9 @@ bool isBlank(QChar c) {
            c == QLatin1Char('\n');
 }
 
-bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+bool isDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
 
 // strtod on an ASCII number; magnitudes beyond the double range saturate rather than turn infinite.
 double parseAscii(const std::string& s) {
@@ -25,14 +27,17 @@ double parseAscii(const std::string& s) {
     return v;
 }
 
-[[noreturn]] void overflow() { throw RuntimeError(RuntimeError::Overflow, "Overflow"); }
+[[noreturn]] void overflow() {
+    throw RuntimeError(RuntimeError::Overflow, "Overflow");
+}
 
 }  // namespace
 
 double leading(const QString& text) {
     const int n = text.size();
     int i = 0;
-    while (i < n && isBlank(text[i])) ++i;
+    while (i < n && isBlank(text[i]))
+        ++i;
     std::string s;
     if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
         s += char(text[i].unicode());
@@ -65,8 +70,10 @@ bool parseLocale(const QString& text, const NumberLocale& loc, double* out) {
     const QChar group = loc.decimal == QLatin1Char('.') ? QLatin1Char(',') : QLatin1Char('.');
     const int n = text.size();
     int i = 0, end = n;
-    while (i < end && isBlank(text[i])) ++i;
-    while (end > i && isBlank(text[end - 1])) --end;
+    while (i < end && isBlank(text[i]))
+        ++i;
+    while (end > i && isBlank(text[end - 1]))
+        --end;
     std::string s;
     if (i < end && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
         s += char(text[i].unicode());
@@ -170,8 +177,10 @@ bool toBool(const QString& text, const NumberLocale& loc) {
 
 QString trimBlanks(const QString& text) {
     int b = 0, e = int(text.size());
-    while (b < e && text[b] == QLatin1Char(' ')) ++b;
-    while (e > b && text[e - 1] == QLatin1Char(' ')) --e;
+    while (b < e && text[b] == QLatin1Char(' '))
+        ++b;
+    while (e > b && text[e - 1] == QLatin1Char(' '))
+        --e;
     return text.mid(b, e - b);
 }
 

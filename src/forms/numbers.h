@@ -35,9 +35,12 @@ double locale(const QString& text, const NumberLocale& loc);
 QString text(double x, const NumberLocale& loc);
 
 // The same number written for a reader that expects a point whatever the locale.
-inline QString pointText(double x) { return text(x, NumberLocale::point()); }
+inline QString pointText(double x) {
+    return text(x, NumberLocale::point());
+}
 
-// Round to nearest, halves to even, into a 32-bit whole number; throws (overflow) outside its range.
+// Round to nearest, halves to even, into a 32-bit whole number; throws (overflow) outside its
+// range.
 qint64 whole(double x);
 
 // The largest integer not above x; throws (overflow) when x is not finite.

@@ -61,13 +61,19 @@ void Runtime::dispatch(const std::function<void()>& f) {
     } catch (const ProgramEnded&) {
         ended_ = true;
     } catch (const std::exception& e) {
-        ++escaped_;
-        lastEscaped_ = QString::fromLocal8Bit(e.what());
-        report(QStringLiteral("error left a handler: ") + lastEscaped_);
-        if (depth_ == 0) pendingFocus_.clear();
+        escape(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        escape(QStringLiteral("unknown error"));
     }
     --entries_;
     if (ended_) pendingFocus_.clear();
+}
+
+void Runtime::escape(const QString& what) {
+    ++escaped_;
+    lastEscaped_ = what;
+    report(QStringLiteral("error left a handler: ") + what);
+    if (depth_ == 0) pendingFocus_.clear();
 }
 
 void Runtime::end() {
@@ -118,7 +124,9 @@ void Runtime::focusForUser(Control& c) {
 }
 
 namespace {
-bool usable(const Control& c) { return c.visible() && c.enabled() && c.window().visible(); }
+bool usable(const Control& c) {
+    return c.visible() && c.enabled() && c.window().visible();
+}
 }  // namespace
 
 void Runtime::userFocus(Control& c) {

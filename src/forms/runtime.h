@@ -15,7 +15,7 @@ namespace forms {
 
 // Mirrors model changes into a real user interface.
 class Observer {
-public:
+  public:
     virtual ~Observer() = default;
     virtual void controlChanged(Control& c, Prop p) = 0;
     virtual void windowChanged(Window& w, Prop p) = 0;
@@ -30,7 +30,7 @@ public:
 //    queued focus moves before returning.
 //  - A cascade nested deeper than maxDepth is cut off instead of overflowing the stack.
 class Runtime {
-public:
+  public:
     static constexpr int maxDepth = 400;
 
     explicit Runtime(NumberLocale locale = NumberLocale::point());
@@ -94,7 +94,7 @@ public:
     // Receives the runtime's own diagnostics (the nesting guard, errors that escaped a handler).
     std::function<void(const QString&)> diagnostic;
 
-private:
+  private:
     friend class Control;
     friend class Window;
     void controlChanged(Control& c, Prop p);
@@ -103,6 +103,7 @@ private:
     void settle();
     void focusForUser(Control& c);
     void report(const QString& line);
+    void escape(const QString& what);
 
     NumberLocale locale_;
     std::vector<std::unique_ptr<Window>> windows_;

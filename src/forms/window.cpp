@@ -8,7 +8,9 @@ namespace forms {
 
 Window::Window(Runtime& rt, QString name) : rt_(rt), name_(std::move(name)) {}
 
-void Window::changed(Prop p) { rt_.windowChanged(*this, p); }
+void Window::changed(Prop p) {
+    rt_.windowChanged(*this, p);
+}
 
 void Window::setCaption(const QString& c) {
     if (c == caption_) return;
@@ -79,8 +81,8 @@ void Window::deselectGroup(const QString& group, const Control* except) {
 }
 
 void Window::missing(const QString& name) const {
-    throw std::logic_error((name_ + QLatin1Char('.') + name + QStringLiteral(" is not declared"))
-                               .toStdString());
+    throw std::logic_error(
+        (name_ + QLatin1Char('.') + name + QStringLiteral(" is not declared")).toStdString());
 }
 
 }  // namespace forms

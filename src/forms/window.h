@@ -12,7 +12,7 @@ namespace forms {
 
 // A top-level window of the program: created on first use, then only hidden, never destroyed.
 class Window {
-public:
+  public:
     Window(Runtime& rt, QString name);
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -70,7 +70,7 @@ public:
 
     void deselectGroup(const QString& group, const Control* except);
 
-private:
+  private:
     [[noreturn]] void missing(const QString& name) const;
     void changed(Prop p);
 

@@ -6,7 +6,7 @@ namespace geometry {
 
 // Width, height, aspect ratio and the width slider; pixel count, frame rate, bits per pixel.
 class Geometry : public app::Part {
-public:
+  public:
     explicit Geometry(app::Korvel& k);
     // Refresh from the slider (and the preview window's size).
     void size();

@@ -6,7 +6,7 @@ namespace geometry {
 
 // The quality rating: colours the option string from green to red.
 class Rating : public app::Part {
-public:
+  public:
     explicit Rating(app::Korvel& k);
     void Wertung();
 };

@@ -7,7 +7,7 @@ namespace geometry {
 // The resolution solver: resolution, pixel count, bits per pixel and bitrate kept consistent
 // with whichever of them the user is editing.
 class Solver : public app::Part {
-public:
+  public:
     explicit Solver(app::Korvel& k);
     void resolution();
 };

@@ -6,7 +6,7 @@ namespace i18n {
 
 // The help behind every caption label.
 class Help : public app::Part {
-public:
+  public:
     explicit Help(app::Korvel& k);
 };
 

@@ -6,7 +6,7 @@ namespace i18n {
 
 // Caption sets of the three languages and the two joke sets.
 class Languages : public app::Part {
-public:
+  public:
     explicit Languages(app::Korvel& k);
     void deutsch_Click();
     void english_Click();

@@ -11,19 +11,19 @@
 namespace platform {
 
 class MemoryStore : public SettingsStore {
-public:
+  public:
     QString read(const QString& key, const QString& fallback) const override;
     void write(const QString& key, const QString& value) override { values_[key] = value; }
     void eraseAll() override { values_.clear(); }
     QStringList keys() const override { return values_.keys(); }
     bool contains(const QString& key) const { return values_.contains(key); }
 
-private:
+  private:
     QMap<QString, QString> values_;
 };
 
 class RecordingMessages : public MessageBox {
-public:
+  public:
     struct Shown {
         QString text;
         std::optional<QString> title;
@@ -36,29 +36,29 @@ public:
 };
 
 class MemoryClipboard : public Clipboard {
-public:
+  public:
     void setText(const QString& text) override { text_ = text; }
     QString text() const override { return text_; }
 
-private:
+  private:
     QString text_;
 };
 
 // A fixed-seed generator; values queued with push() come out first, in order.
 class SeededRandom : public Random {
-public:
+  public:
     explicit SeededRandom(unsigned seed = 1) : engine_(seed) {}
     double next() override;
     void reseed() override {}
     void push(double r) { queued_.push_back(r); }
 
-private:
+  private:
     std::mt19937 engine_;
     std::deque<double> queued_;
 };
 
 class RecordingEnd : public ProgramEnd {
-public:
+  public:
     void end(bool saved) override {
         ended = true;
         savedAtEnd = saved;
@@ -67,7 +67,7 @@ public:
 };
 
 class MemoryLauncher : public Launcher {
-public:
+  public:
     bool startCalculator() override {
         if (calculatorAvailable) ++calculatorStarts;
         return calculatorAvailable;
@@ -82,7 +82,7 @@ public:
 };
 
 class MemoryEffects : public WindowEffects {
-public:
+  public:
     int setOpacity(const QString& window, int alpha) override {
         applied[window] = alpha;
         return 0;
@@ -91,7 +91,7 @@ public:
 };
 
 class MemoryRegistry : public RegistrySource {
-public:
+  public:
     std::optional<RegValue> value(const QString& name) const override {
         auto it = values.find(name);
         if (it == values.end()) return std::nullopt;
@@ -101,7 +101,7 @@ public:
 };
 
 class MemoryLog : public LogFile {
-public:
+  public:
     bool write(const QString& text) override {
         last = text;
         ++writes;

@@ -10,7 +10,7 @@ namespace platform {
 
 // Per-user preferences: application "Korvel", section "Values", key to text.
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual QString read(const QString& key, const QString& fallback) const = 0;
     virtual void write(const QString& key, const QString& value) = 0;
@@ -20,13 +20,13 @@ public:
 
 // Modal message box with an OK button. No title means the program's title, "Korvel".
 class MessageBox {
-public:
+  public:
     virtual ~MessageBox() = default;
     virtual void show(const QString& text, const std::optional<QString>& title) = 0;
 };
 
 class Clipboard {
-public:
+  public:
     virtual ~Clipboard() = default;
     virtual void setText(const QString& text) = 0;
     virtual QString text() const = 0;
@@ -34,7 +34,7 @@ public:
 
 // Uniform random numbers in [0, 1).
 class Random {
-public:
+  public:
     virtual ~Random() = default;
     virtual double next() = 0;
     virtual void reseed() = 0;
@@ -42,14 +42,14 @@ public:
 
 // Ends the process; saved says whether the preferences were written first.
 class ProgramEnd {
-public:
+  public:
     virtual ~ProgramEnd() = default;
     virtual void end(bool saved) = 0;
 };
 
 // Starts other programs and opens addresses, never through a shell.
 class Launcher {
-public:
+  public:
     virtual ~Launcher() = default;
     virtual bool startCalculator() = 0;
     virtual bool open(const QString& target) = 0;
@@ -57,7 +57,7 @@ public:
 
 // Window opacity (0 transparent .. 255 opaque). Result: 0 applied, 2 the platform failed.
 class WindowEffects {
-public:
+  public:
     virtual ~WindowEffects() = default;
     virtual int setOpacity(const QString& window, int alpha) = 0;
 };
@@ -70,14 +70,14 @@ struct RegValue {
 };
 
 class RegistrySource {
-public:
+  public:
     virtual ~RegistrySource() = default;
     virtual std::optional<RegValue> value(const QString& name) const = 0;
 };
 
 // The debug log file, rewritten whole on every change of the debug text.
 class LogFile {
-public:
+  public:
     virtual ~LogFile() = default;
     virtual bool write(const QString& text) = 0;
     virtual QString location() const = 0;

@@ -42,8 +42,9 @@ void frameOf(QPainter& p, const QRectF& r, qreal aspect, const QString& label) {
 void flag(QPainter& p, const QRectF& r, const QList<QColor>& bands, bool vertical) {
     const int n = int(bands.size());
     for (int i = 0; i < n; ++i) {
-        QRectF b = vertical ? QRectF(r.left() + r.width() * i / n, r.top(), r.width() / n, r.height())
-                            : QRectF(r.left(), r.top() + r.height() * i / n, r.width(), r.height() / n);
+        QRectF b = vertical
+                       ? QRectF(r.left() + r.width() * i / n, r.top(), r.width() / n, r.height())
+                       : QRectF(r.left(), r.top() + r.height() * i / n, r.width(), r.height() / n);
         p.fillRect(b, bands[i]);
     }
 }
@@ -66,8 +67,8 @@ void unionFlag(QPainter& p, const QRectF& r) {
 }
 
 void calculator(QPainter& p, const QRectF& r) {
-    const QRectF body = r.adjusted(r.width() * 0.18, r.height() * 0.08, -r.width() * 0.18,
-                                   -r.height() * 0.08);
+    const QRectF body =
+        r.adjusted(r.width() * 0.18, r.height() * 0.08, -r.width() * 0.18, -r.height() * 0.08);
     p.setPen(QPen(QColor(50, 50, 60), 1));
     p.setBrush(QColor(220, 220, 225));
     p.drawRoundedRect(body, 2, 2);
@@ -119,7 +120,8 @@ void scissors(QPainter& p, const QRectF& r) {
     p.setPen(QPen(QColor(200, 40, 40), std::max(1.0, r.width() * 0.1)));
     const qreal ring = r.width() * 0.16;
     p.drawEllipse(QPointF(r.left() + r.width() * 0.25, r.bottom() - r.height() * 0.22), ring, ring);
-    p.drawEllipse(QPointF(r.right() - r.width() * 0.25, r.bottom() - r.height() * 0.22), ring, ring);
+    p.drawEllipse(QPointF(r.right() - r.width() * 0.25, r.bottom() - r.height() * 0.22), ring,
+                  ring);
 }
 
 void grip(QPainter& p, const QRectF& r) {
@@ -176,10 +178,10 @@ const QHash<QString, Draw>& drawings() {
              flag(p, r, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}, true);
          }},
         {"flagEnglish", unionFlag},
-        {"ten",
-         [](QPainter& p, const QRectF& r) { backdrop(p, r, QColor(120, 0, 0), QColor(255, 40, 40)); }},
-        {"green",
-         [](QPainter& p, const QRectF& r) { backdrop(p, r, QColor(0, 90, 0), QColor(60, 220, 60)); }},
+        {"ten", [](QPainter& p,
+                   const QRectF& r) { backdrop(p, r, QColor(120, 0, 0), QColor(255, 40, 40)); }},
+        {"green", [](QPainter& p,
+                     const QRectF& r) { backdrop(p, r, QColor(0, 90, 0), QColor(60, 220, 60)); }},
     };
     return table;
 }

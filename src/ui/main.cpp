@@ -6,6 +6,7 @@
 #include "app/korvel.h"
 #include "platform/memory_services.h"
 #include "platform/qt/qt_services.h"
+#include "platform/qt/timer_driver.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
 
@@ -29,7 +30,6 @@ int main(int argc, char** argv) {
     for (auto& w : korvel.rt.windows())
         services.effects.registerWindow(w->name(), view.window(*w));
     platform::QtTimerDriver timers(korvel.rt);
-    korvel.rt.setTimerDriver(&timers);
 
     // The main window opens in the middle of the screen; the others are placed relative to it.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

@@ -24,13 +24,18 @@ forms::MouseArgs mouseArgs(QMouseEvent* e, char what) {
 }
 
 namespace {
-QColor qcolor(forms::Color c) { return QColor(c.r, c.g, c.b); }
+QColor qcolor(forms::Color c) {
+    return QColor(c.r, c.g, c.b);
+}
 
 Qt::CursorShape cursorOf(forms::Pointer p) {
     switch (p) {
-        case forms::Pointer::NoDrop: return Qt::ForbiddenCursor;
-        case forms::Pointer::Hand: return Qt::PointingHandCursor;
-        default: return Qt::ArrowCursor;
+        case forms::Pointer::NoDrop:
+            return Qt::ForbiddenCursor;
+        case forms::Pointer::Hand:
+            return Qt::PointingHandCursor;
+        default:
+            return Qt::ArrowCursor;
     }
 }
 }  // namespace
@@ -48,7 +53,8 @@ View::View(forms::Runtime& rt) : rt_(rt) {
             widgets_.insert(cp.get(), cw);
             applyAll(*cp);
         }
-        for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture}) applyWindow(w, p);
+        for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture})
+            applyWindow(w, p);
     }
     rt.setObserver(this);
 }
@@ -71,10 +77,14 @@ QWidget* View::create(forms::Control& c, QWidget* parent) {
             if (t.multiLine()) return new MemoWidget(*this, t, parent);
             return new FieldWidget(*this, t, parent);
         }
-        case Kind::ComboBox: return new ComboWidget(*this, static_cast<forms::TextBox&>(c), parent);
-        case Kind::CheckBox: return new CheckWidget(*this, c, parent);
-        case Kind::OptionButton: return new OptionWidget(*this, c, parent);
-        case Kind::Button: return new ButtonWidget(*this, c, parent);
+        case Kind::ComboBox:
+            return new ComboWidget(*this, static_cast<forms::TextBox&>(c), parent);
+        case Kind::CheckBox:
+            return new CheckWidget(*this, c, parent);
+        case Kind::OptionButton:
+            return new OptionWidget(*this, c, parent);
+        case Kind::Button:
+            return new ButtonWidget(*this, c, parent);
         case Kind::ScrollBar:
             return new ScrollWidget(*this, static_cast<forms::ScrollBar&>(c), parent);
         case Kind::Label:
@@ -162,7 +172,9 @@ void View::controlChanged(forms::Control& c, Prop p) {
         case Prop::Value:
             if (auto* cb = dynamic_cast<CheckWidget*>(w)) {
                 const int v = static_cast<forms::CheckBox&>(c).value();
-                cb->setCheckState(v == 0 ? Qt::Unchecked : v == 1 ? Qt::Checked : Qt::PartiallyChecked);
+                cb->setCheckState(v == 0   ? Qt::Unchecked
+                                  : v == 1 ? Qt::Checked
+                                           : Qt::PartiallyChecked);
             } else if (auto* o = dynamic_cast<OptionWidget*>(w)) {
                 o->setChecked(static_cast<forms::OptionButton&>(c).value());
             } else if (auto* s = dynamic_cast<ScrollWidget*>(w)) {
@@ -170,8 +182,12 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 s->setValue(static_cast<forms::ScrollBar&>(c).value());
             }
             break;
-        case Prop::Visible: w->setVisible(c.visible()); break;
-        case Prop::Enabled: w->setEnabled(c.enabled()); break;
+        case Prop::Visible:
+            w->setVisible(c.visible());
+            break;
+        case Prop::Enabled:
+            w->setEnabled(c.enabled());
+            break;
         case Prop::ReadOnly:
             if (auto* f = dynamic_cast<QLineEdit*>(w))
                 f->setReadOnly(static_cast<forms::TextBox&>(c).readOnly());
@@ -179,9 +195,15 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 m->setReadOnly(static_cast<forms::TextBox&>(c).readOnly());
             break;
         case Prop::BackColor:
-        case Prop::ForeColor: applyColors(c, w); break;
-        case Prop::Pointer: w->setCursor(cursorOf(c.pointer())); break;
-        case Prop::Picture: applyPicture(c, w); break;
+        case Prop::ForeColor:
+            applyColors(c, w);
+            break;
+        case Prop::Pointer:
+            w->setCursor(cursorOf(c.pointer()));
+            break;
+        case Prop::Picture:
+            applyPicture(c, w);
+            break;
         case Prop::List:
             if (auto* cb = dynamic_cast<ComboWidget*>(w)) {
                 const QSignalBlocker block(cb);
@@ -206,7 +228,8 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 w->setFont(f);
             }
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -214,7 +237,9 @@ void View::applyWindow(forms::Window& w, Prop p) {
     WindowWidget* ww = windows_.value(&w);
     if (!ww) return;
     switch (p) {
-        case Prop::Caption: ww->setWindowTitle(w.caption()); break;
+        case Prop::Caption:
+            ww->setWindowTitle(w.caption());
+            break;
         case Prop::Visible:
             if (w.visible()) {
                 ww->show();
@@ -238,11 +263,14 @@ void View::applyWindow(forms::Window& w, Prop p) {
         case Prop::Picture:
             ww->setBackdrop(image(w.picture(), ww->size(), ww->devicePixelRatioF()));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
-void View::windowChanged(forms::Window& w, Prop p) { applyWindow(w, p); }
+void View::windowChanged(forms::Window& w, Prop p) {
+    applyWindow(w, p);
+}
 
 void View::focusChanged(forms::Control* now) {
     QWidget* w = now ? widgets_.value(now) : nullptr;
@@ -260,14 +288,18 @@ void View::edited(forms::TextBox& c, const QString& text, int caret) {
     controlChanged(c, Prop::Text);  // the model may have kept, changed or refused the edit
 }
 
-void View::key(forms::Control& c, int keyCode) { rt_.userKey(c, keyCode); }
+void View::key(forms::Control& c, int keyCode) {
+    rt_.userKey(c, keyCode);
+}
 
 void View::clicked(forms::Control& c, const QString& item) {
     rt_.userClicked(c, item);
     controlChanged(c, Prop::Value);
 }
 
-void View::dblClick(forms::Control& c) { rt_.userDblClick(c); }
+void View::dblClick(forms::Control& c) {
+    rt_.userDblClick(c);
+}
 
 void View::mouse(forms::Control& c, char what, QMouseEvent* e) {
     rt_.userMouse(c, what, mouseArgs(e, what));
@@ -277,7 +309,9 @@ void View::mouse(forms::Window& w, char what, QMouseEvent* e) {
     rt_.userMouse(w, what, mouseArgs(e, what));
 }
 
-void View::dblClick(forms::Window& w) { rt_.userDblClick(w); }
+void View::dblClick(forms::Window& w) {
+    rt_.userDblClick(w);
+}
 
 void View::focusIn(forms::Control& c) {
     if (syncingFocus_ || rt_.focused() == &c) return;

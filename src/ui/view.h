@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QHash>
-#include <QtGlobal>
 #include <QMouseEvent>
+#include <QtGlobal>
 #include <functional>
 
 #include "forms/runtime.h"
@@ -17,7 +17,7 @@ class WindowWidget;
 // bound by name through this one layer. Model changes update the widgets; the user's edits,
 // clicks, keys, mouse and focus go to the model as user actions.
 class View : public forms::Observer {
-public:
+  public:
     explicit View(forms::Runtime& rt);
     ~View() override;
 
@@ -45,7 +45,7 @@ public:
     void windowChanged(forms::Window& w, forms::Prop p) override;
     void focusChanged(forms::Control* now) override;
 
-private:
+  private:
     QWidget* create(forms::Control& c, QWidget* parent);
     void applyAll(forms::Control& c);
     void applyColors(forms::Control& c, QWidget* w);
@@ -59,7 +59,9 @@ private:
 };
 
 // Twips and pixels: 15 twips to the pixel.
-inline int toPixels(int twips) { return qRound(twips / 15.0); }
+inline int toPixels(int twips) {
+    return qRound(twips / 15.0);
+}
 forms::MouseArgs mouseArgs(QMouseEvent* e, char what);
 
 }  // namespace ui

@@ -114,7 +114,9 @@ ButtonWidget::ButtonWidget(View& view, forms::Control& model, QWidget* parent)
     QObject::connect(this, &QPushButton::clicked, this, [this] { view_.clicked(model_); });
 }
 
-void ButtonWidget::mouseDoubleClickEvent(QMouseEvent*) { view_.dblClick(model_); }
+void ButtonWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    view_.dblClick(model_);
+}
 
 CheckWidget::CheckWidget(View& view, forms::Control& model, QWidget* parent)
     : Bound(view, model, parent) {

@@ -19,11 +19,12 @@ class View;
 // Passes a widget's mouse, double-click and focus events on to its model control.
 template <class Base>
 class Bound : public Base {
-public:
-    Bound(View& view, forms::Control& model, QWidget* parent) : Base(parent), view_(view), model_(model) {}
+  public:
+    Bound(View& view, forms::Control& model, QWidget* parent)
+        : Base(parent), view_(view), model_(model) {}
     forms::Control& model() const { return model_; }
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -36,65 +37,65 @@ protected:
 
 // A single-line text field: edits, Enter and the comma key go to the model.
 class FieldWidget : public Bound<QLineEdit> {
-public:
+  public:
     FieldWidget(View& view, forms::TextBox& model, QWidget* parent);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
 // A multi-line text field.
 class MemoWidget : public Bound<QPlainTextEdit> {
-public:
+  public:
     MemoWidget(View& view, forms::TextBox& model, QWidget* parent);
     void showModelText(const QString& text, int caret);
 
-private:
+  private:
     bool syncing_ = false;
 };
 
 // Labels and pictures: a click is a click, and they never take the focus.
 class LabelWidget : public Bound<QLabel> {
-public:
+  public:
     LabelWidget(View& view, forms::Control& model, QWidget* parent);
 
-protected:
+  protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 };
 
 class ButtonWidget : public Bound<QPushButton> {
-public:
+  public:
     ButtonWidget(View& view, forms::Control& model, QWidget* parent);
 
-protected:
+  protected:
     // A double click is one click and one double click, as the program counts them.
     void mouseDoubleClickEvent(QMouseEvent* e) override;
 };
 
 // Check boxes and option buttons leave their state to the model.
 class CheckWidget : public Bound<QCheckBox> {
-public:
+  public:
     CheckWidget(View& view, forms::Control& model, QWidget* parent);
 
-protected:
+  protected:
     void nextCheckState() override {}
 };
 
 class OptionWidget : public Bound<QRadioButton> {
-public:
+  public:
     OptionWidget(View& view, forms::Control& model, QWidget* parent);
 
-protected:
+  protected:
     void nextCheckState() override {}
 };
 
 class ComboWidget : public Bound<QComboBox> {
-public:
+  public:
     ComboWidget(View& view, forms::TextBox& model, QWidget* parent);
 };
 
 class ScrollWidget : public Bound<QScrollBar> {
-public:
+  public:
     ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent);
 };
 

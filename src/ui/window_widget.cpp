@@ -25,10 +25,18 @@ void WindowWidget::paintEvent(QPaintEvent* e) {
     p.drawPixmap(rect(), backdrop_);
 }
 
-void WindowWidget::mousePressEvent(QMouseEvent* e) { view_.mouse(model_, 'd', e); }
-void WindowWidget::mouseMoveEvent(QMouseEvent* e) { view_.mouse(model_, 'm', e); }
-void WindowWidget::mouseReleaseEvent(QMouseEvent* e) { view_.mouse(model_, 'u', e); }
-void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) { view_.dblClick(model_); }
+void WindowWidget::mousePressEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'd', e);
+}
+void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'm', e);
+}
+void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
+    view_.mouse(model_, 'u', e);
+}
+void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    view_.dblClick(model_);
+}
 
 void WindowWidget::closeEvent(QCloseEvent* e) {
     // Windows are hidden, never destroyed; what closing means is the program's decision.

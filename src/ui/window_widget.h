@@ -11,12 +11,12 @@ class View;
 
 // A top-level window of the program; its surface's mouse events go to the model window.
 class WindowWidget : public QWidget {
-public:
+  public:
     WindowWidget(View& view, forms::Window& model);
     forms::Window& model() const { return model_; }
     void setBackdrop(const QPixmap& pixmap);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
@@ -24,7 +24,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
-private:
+  private:
     View& view_;
     forms::Window& model_;
     QPixmap backdrop_;
