@@ -6,6 +6,7 @@ namespace appearance {
 using namespace app::declare;
 
 void declareControls(forms::Window& f, forms::Window& about, forms::Window& debug) {
+    f.setPicture("mainBackdrop");
     label(f, "info", "Korvel - bitrate calculator", {4, 3, 170, 14});
     pictureButton(f, "min", "modeMin", {318, 2, 14, 14});
     pictureButton(f, "midi", "modeMid", {318, 2, 14, 14}).setVisible(false);

@@ -29,18 +29,18 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     pictureButton(f, "audioDn", "spinDown", {180, 72, 13, 10});
     field(f, "audioMB", "96", {197, 62, 40, 19}, 5).setVisible(false);
 
-    label(f, "textbitrate", "Recommended Videobitrate", {4, 85, 150, 15});
-    field(f, "kbitps", "800", {154, 83, 44, 19});
-    label(f, "unitKbps", "kbps", {199, 85, 26, 15});
-    field(f, "kBytesps", "100", {226, 83, 40, 19});
-    label(f, "unitKBps", "kB/s", {267, 85, 26, 15});
+    label(f, "textbitrate", "Recommended Videobitrate", {4, 85, 156, 15});
+    field(f, "kbitps", "800", {160, 83, 40, 19});
+    label(f, "unitKbps", "kbps", {202, 85, 26, 15});
+    field(f, "kBytesps", "100", {232, 83, 40, 19});
+    label(f, "unitKBps", "kB/s", {274, 85, 28, 15});
 
-    label(f, "textalgo", "Algorithm", {4, 106, 64, 15});
-    label(f, "textAlg1", "     (size * 8 *", {68, 106, 84, 15});
-    field(f, "Alg", "1048", {152, 104, 38, 19}, 10);
-    label(f, "textAlg2", ") / time - audio +", {191, 106, 96, 15});
-    field(f, "Alg2", "-10", {287, 104, 30, 19}, 10);
-    label(f, "textAdd10", "Add", {319, 106, 30, 15});
+    label(f, "textalgo", "Algorithm", {4, 106, 62, 15});
+    label(f, "textAlg1", "     (size * 8 *", {66, 106, 86, 15});
+    field(f, "Alg", "1048", {152, 104, 36, 19}, 10);
+    label(f, "textAlg2", ") / time - audio +", {190, 106, 98, 15});
+    field(f, "Alg2", "-10", {289, 104, 30, 19}, 10);
+    label(f, "textAdd10", "Add", {321, 106, 28, 15});
 
     label(f, "locktext", "Lock:", {4, 127, 34, 15});
     check(f, "kbpsLock", 0, {40, 126, 16, 17});

@@ -155,8 +155,22 @@ void backdrop(QPainter& p, const QRectF& r, QColor a, QColor b) {
         p.drawLine(QPointF(x, r.bottom()), QPointF(x + r.height(), r.top()));
 }
 
+// The main window's own backdrop: a dark band to drag the frameless window by, a light body
+// and faint rules where the smaller window sizes cut it.
+void mainBackdrop(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(236, 238, 241));
+    QLinearGradient band(r.topLeft(), QPointF(r.left(), r.top() + 18));
+    band.setColorAt(0, QColor(58, 68, 84));
+    band.setColorAt(1, QColor(38, 45, 57));
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), 18), band);
+    p.setPen(QPen(QColor(196, 201, 208), 1));
+    for (qreal y : {166.5, 279.5})
+        if (y < r.bottom()) p.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
+}
+
 const QHash<QString, Draw>& drawings() {
     static const QHash<QString, Draw> table = {
+        {"mainBackdrop", mainBackdrop},
         {"spinUp", [](QPainter& p, const QRectF& r) { arrow(p, r, true); }},
         {"spinDown", [](QPainter& p, const QRectF& r) { arrow(p, r, false); }},
         {"aspect43", [](QPainter& p, const QRectF& r) { frameOf(p, r, 4.0 / 3, "4:3"); }},

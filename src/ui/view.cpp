@@ -1,6 +1,7 @@
 #include "ui/view.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
 
 #include "ui/images.h"
@@ -243,7 +244,7 @@ void View::applyWindow(forms::Window& w, Prop p) {
         case Prop::Visible:
             if (w.visible()) {
                 ww->show();
-                ww->raise();
+                if (QGuiApplication::platformName() != QLatin1String("offscreen")) ww->raise();
             } else {
                 ww->hide();
             }
