@@ -4,6 +4,7 @@
 #include <QScreen>
 
 #include "app/korvel.h"
+#include "app/lifecycle.h"
 #include "platform/memory_services.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
@@ -30,6 +31,18 @@ int main(int argc, char** argv) {
     for (auto& w : korvel.rt.windows())
         services.effects.registerWindow(w->name(), view.window(*w));
     platform::QtTimerDriver timers(korvel.rt);
+
+    // Closing the main window through the window system (its close button, Alt+F4, the end of
+    // the session) saves like the exit button; the other windows only hide.
+    view.onClose = [&korvel](forms::Window& w) {
+        if (&w == &korvel.form1)
+            korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
+        else
+            korvel.rt.dispatch([&w] { w.hide(); });
+    };
+    QObject::connect(&qapp, &QCoreApplication::aboutToQuit, [&korvel] {
+        if (!korvel.rt.ended()) korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
+    });
 
     // The main window opens in the middle of the screen; the others are placed relative to it.
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
