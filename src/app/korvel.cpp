@@ -79,8 +79,8 @@ void Korvel::defineVars() {
     form1.defineVar("playMinutes", text(&st.playMinutes));
     form1.defineVar("currentLanguage", text(&st.currentLanguage));
     form1.defineVar("debugMode", flag(&st.debugMode));
-    form1.defineVar("aspectValue",
-                    [this] { return forms::num::pointText(double(st.aspectValue)); });
+    // Single precision shows its own seven digits.
+    form1.defineVar("aspectValue", [this] { return QString::number(st.aspectValue, 'g', 7); });
     form1.defineVar("pixelRatio", text(&st.pixelRatio));
     form1.defineVar("bppMode", text(&st.bppMode));
     form1.defineVar("kbitpsWasLocked", flag(&st.kbitpsWasLocked));

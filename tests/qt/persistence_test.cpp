@@ -11,21 +11,21 @@
 namespace {
 
 // One run of the program over a given settings file; everything else in memory.
-struct Run {
+struct ProgramRun {
     platform::QtSettingsStore store;
     platform::MemoryServices others;
-    platform::Services services{store,         others.messages, others.clipboard,
-                                others.random, others.programEnd, others.launcher,
-                                others.effects, others.registry,  others.log};
+    platform::Services services{store,          others.messages,   others.clipboard,
+                                others.random,  others.programEnd, others.launcher,
+                                others.effects, others.registry,   others.log};
     app::Korvel k{services, forms::NumberLocale::point()};
 
-    explicit Run(const QString& file) : store(file) { k.start(); }
+    explicit ProgramRun(const QString& file) : store(file) { k.start(); }
     forms::TextBox& field(const char* name) { return k.form1.get<forms::TextBox>(name); }
     void type(const char* name, const QString& text) { k.rt.userType(field(name), text); }
     void exit() { k.rt.userClick(*k.form1.find("exit")); }
 };
 
-void typeFilm(Run& run) {
+void typeFilm(ProgramRun& run) {
     run.type("HH", "01");
     run.type("MM", "30");
     run.type("audio", "96");
@@ -39,7 +39,7 @@ TEST(Persistence, TheSettingsFileCarriesTheValuesToTheNextRun) {
     QTemporaryDir dir;
     const QString first = dir.filePath("Korvel.ini");
     {
-        Run run(first);
+        ProgramRun run(first);
         typeFilm(run);
         run.exit();
         ASSERT_TRUE(run.k.rt.ended());
@@ -48,7 +48,7 @@ TEST(Persistence, TheSettingsFileCarriesTheValuesToTheNextRun) {
     // A copy under a new name: only what reached the disk counts, as in a new process.
     const QString second = dir.filePath("again.ini");
     ASSERT_TRUE(QFile::copy(first, second));
-    Run again(second);
+    ProgramRun again(second);
     EXPECT_EQ(again.field("HH").text(), "01");
     EXPECT_EQ(again.field("MM").text(), "30");
     EXPECT_EQ(again.field("groesse").text(), "700");
@@ -63,7 +63,7 @@ TEST(Persistence, ASettingsFileThatCannotBeWrittenLeavesTheProgramRunning) {
     QFile blocker(dir.filePath("not-a-folder"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    Run run(dir.filePath("not-a-folder/Korvel.ini"));
+    ProgramRun run(dir.filePath("not-a-folder/Korvel.ini"));
     typeFilm(run);
     EXPECT_EQ(run.field("kbitps").text(), "983");
     EXPECT_EQ(run.store.read("size", ""), "700");  // kept for this session
@@ -78,7 +78,7 @@ TEST(Persistence, AnUnreadableSettingsFileStartsFromTheDefaults) {
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write("\x01\x02[Values\nlock1=\xff\xfe\nwidth=\"unclosed\n=\n\0\0", 40);
     garbage.close();
-    Run run(garbage.fileName());
+    ProgramRun run(garbage.fileName());
     EXPECT_FALSE(run.k.st.busy);
     typeFilm(run);
     EXPECT_EQ(run.field("kbitps").text(), "983");
