@@ -86,6 +86,8 @@ void Encoder::DivX() {
         return;
     }
     DivXBox.setText(s);
+    // The string is read from its start; the rest scrolls into view.
+    DivXBox.setCaret(0);
     k.rating->Wertung();
 }
 
