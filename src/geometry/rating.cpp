@@ -98,6 +98,7 @@ void Rating::Wertung() {
             box.setText(f3.get<TextBox>("ud1").text() + QLatin1Char(' ') +
                         numText(leading(k.form1.get<TextBox>("kbitps"))) + QLatin1Char(' ') +
                         f3.get<TextBox>("ud2").text());
+            box.setCaret(0);
             return;
         }
         box.setBackColor(forms::colors::white);
