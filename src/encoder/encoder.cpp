@@ -1,12 +1,114 @@
 #include "encoder/encoder.h"
 
 #include "app/korvel.h"
+#include "geometry/rating.h"
 
 namespace encoder {
+using forms::Button;
+using forms::CheckBox;
+using forms::TextBox;
 
-Encoder::Encoder(app::Korvel& k) : Part(k) {}
+Encoder::Encoder(app::Korvel& k)
+    : Part(k),
+      ButtonVBR(k.form1.get<Button>("ButtonVBR")),
+      ButtonProfile(k.form1.get<Button>("ButtonProfile")),
+      ButtonPsy(k.form1.get<Button>("ButtonPsy")),
+      ButtonPre(k.form1.get<Button>("ButtonPre")),
+      DivXbutton(k.form1.get<Button>("DivXbutton")),
+      CheckBiDir(k.form1.get<CheckBox>("CheckBiDir")),
+      CheckGMC(k.form1.get<CheckBox>("CheckGMC")),
+      CheckQPx(k.form1.get<CheckBox>("CheckQPx")),
+      CheckResize(k.form1.get<CheckBox>("CheckResize")),
+      keyframebox(k.form1.get<TextBox>("keyframebox")),
+      DivXBox(k.form1.get<TextBox>("DivXBox")) {
+    wireButtons();
+    wireKeyframes();
+    // Every new string is rated at once.
+    DivXBox.onChange = [this] { this->k.rating->Wertung(); };
+}
 
-void Encoder::DivX() {}
-void Encoder::mpeg4() {}
+OptionInputs Encoder::inputs() const {
+    auto& f1 = k.form1;
+    auto& f3 = k.form3;
+    const auto text = [](forms::Window& w, const char* name) {
+        return w.get<TextBox>(QLatin1String(name)).text();
+    };
+    const auto value = [](forms::Window& w, const char* name) {
+        return w.get<CheckBox>(QLatin1String(name)).value();
+    };
+    const auto caption = [](forms::Window& w, const char* name) {
+        return w.find(QLatin1String(name))->caption();
+    };
+    // A motion option the profile has disabled keeps its tick but is left out.
+    const auto usable = [](const CheckBox& c) { return c.value() == 1 && c.enabled(); };
+
+    OptionInputs in;
+    in.mode = ButtonVBR.caption();
+    in.bitrate = text(f1, "kbitps");
+    in.crop = value(f3, "checkCrop");
+    in.cropLeft = text(f3, "cropLeft");
+    in.cropRight = text(f3, "cropRight");
+    in.cropTop = text(f3, "cropTop");
+    in.cropBottom = text(f3, "cropBottom");
+    in.resize = CheckResize.value();
+    in.width = text(f1, "Bwidth");
+    in.height = text(f1, "Bheight");
+    in.resample = caption(f3, "resample");
+    in.pre = ButtonPre.caption();
+    in.psy = ButtonPsy.caption();
+    in.keyframes = keyframebox.text();
+    in.dir = text(f3, "Dir");
+    in.log = value(f3, "log");
+    in.mv = value(f3, "MV");
+    in.prompt = value(f3, "CheckError");
+    in.bFrames = usable(CheckBiDir);
+    in.gmc = usable(CheckGMC);
+    in.qpel = usable(CheckQPx);
+    in.sceneChange = text(f3, "SC");
+    in.quality = caption(f3, "ButtonPQ");
+    in.modulation = text(f3, "modu");
+    in.profile = ButtonProfile.caption();
+    in.noFeedback = value(f3, "CheckFeetback");
+    return in;
+}
+
+void Encoder::DivX() {
+    debug(QStringLiteral("D"));
+    if (st.busy) return;
+    if (st.playMinutes.isEmpty()) st.playMinutes = QStringLiteral("0");
+    k.form3.load();
+    QString s;
+    try {
+        s = optionString(inputs(), rt.locale());
+    } catch (const forms::RuntimeError&) {
+        feature(QStringLiteral("[Featurename: 'DivX']"));
+        DivXBox.setText(QStringLiteral("ERROR"));
+        return;
+    }
+    DivXBox.setText(s);
+    // The string is read from its start; the rest scrolls into view.
+    DivXBox.setCaret(0);
+    k.rating->Wertung();
+}
+
+// Small devices cannot decode B-frames, GMC or quarter-pel; the larger profiles allow B-frames.
+void Encoder::mpeg4() {
+    const QString profile = ButtonProfile.caption();
+    bool bFrames, others;
+    if (profile == QLatin1String("None")) {
+        bFrames = others = true;
+    } else if (profile == QLatin1String("Handheld")) {
+        bFrames = others = false;
+    } else if (profile == QLatin1String("Portable") || profile == QLatin1String("HomeThter") ||
+               profile == QLatin1String("Hight Def")) {
+        bFrames = true;
+        others = false;
+    } else {
+        return;
+    }
+    CheckBiDir.setEnabled(bFrames);
+    CheckGMC.setEnabled(others);
+    CheckQPx.setEnabled(others);
+}
 
 }  // namespace encoder

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/part.h"
+#include "encoder/option_string.h"
 
 namespace encoder {
 
@@ -12,6 +13,27 @@ class Encoder : public app::Part {
     void DivX();
     // The hardware profile decides which motion options are available.
     void mpeg4();
+
+  private:
+    OptionInputs inputs() const;
+
+    // buttons.cpp
+    void wireButtons();
+    void vbrClick();
+    void resizeClick();
+    void settingsClick();
+    void cropPicClick();
+    void copyClick();
+    void showSettings(int rightOfMain);
+
+    // keyframe.cpp
+    void wireKeyframes();
+    void keyframeChange();
+    void keyframeLostFocus();
+
+    forms::Button &ButtonVBR, &ButtonProfile, &ButtonPsy, &ButtonPre, &DivXbutton;
+    forms::CheckBox &CheckBiDir, &CheckGMC, &CheckQPx, &CheckResize;
+    forms::TextBox &keyframebox, &DivXBox;
 };
 
 }  // namespace encoder

@@ -1,9 +1,111 @@
 #include "encoder/settings_window.h"
 
 #include "app/korvel.h"
+#include "encoder/cycle.h"
+#include "encoder/encoder.h"
 
 namespace encoder {
+using forms::Button;
+using forms::CheckBox;
+using forms::TextBox;
 
-SettingsWindow::SettingsWindow(app::Korvel& k) : Part(k) {}
+SettingsWindow::SettingsWindow(app::Korvel& k)
+    : Part(k),
+      f3(k.form3),
+      SC(k.form3.get<TextBox>("SC")),
+      modu(k.form3.get<TextBox>("modu")),
+      Korveltrans(k.form3.get<TextBox>("Korveltrans")),
+      modscroll(k.form3.get<forms::ScrollBar>("modscroll")),
+      PV(k.form3.get<forms::ComboBox>("PV")) {
+    wireChoices();
+    wireNumbers();
+}
+
+void SettingsWindow::rebuild() {
+    k.enc->DivX();
+}
+
+void SettingsWindow::wireChoices() {
+    // The user-defined bitrate starts from the calculated one.
+    f3.onLoad = [this] {
+        f3.get<TextBox>("udX").setText(numText(leading(k.form1.get<TextBox>("kbitps"))));
+    };
+    f3.onDblClick = [this] { hideWindow(); };
+
+    auto& checkCrop = f3.get<CheckBox>("checkCrop");
+    checkCrop.onClick = [this, &checkCrop] {
+        // The grayed state still crops; only a plain tick shows the scissors.
+        k.form1.get<forms::Picture>("CropPic").setVisible(checkCrop.value() == 1);
+        rebuild();
+        store(QStringLiteral("Crop"), QString::number(checkCrop.value()));
+    };
+    const std::pair<const char*, const char*> crops[] = {
+        {"cropLeft", "left"}, {"cropRight", "right"}, {"cropTop", "top"}, {"cropBottom", "bottom"}};
+    for (const auto& [name, key] : crops) {
+        auto& field = f3.get<TextBox>(QLatin1String(name));
+        field.onChange = [this, &field, key] { cropChange(field, key); };
+        field.onGotFocus = [&field] {
+            if (field.text() == QLatin1String("0")) field.setText(QString());
+        };
+    }
+
+    auto& resample = f3.get<Button>("resample");
+    resample.onClick = [this, &resample] {
+        resample.setCaption(advance(resample.caption(),
+                                    {"very soft", "soft", "sharp", "very sharp"}, "very sharp"));
+        rebuild();
+    };
+    auto& PQ = f3.get<Button>("ButtonPQ");
+    PQ.onClick = [this, &PQ] {
+        PQ.setCaption(advance(PQ.caption(), {"Fastest", "Standard", "Slow", "Slowest"}, "Slow"));
+        store(QStringLiteral("PQ"), PQ.caption());
+        rebuild();
+    };
+
+    const std::pair<const char*, const char*> boxes[] = {
+        {"log", "do_log"}, {"MV", "do_mv"}, {"CheckError", "Error"}, {"CheckFeetback", "Feetback"}};
+    for (const auto& [name, key] : boxes) {
+        auto& box = f3.get<CheckBox>(QLatin1String(name));
+        box.onClick = [this, &box, key] {
+            store(QLatin1String(key), QString::number(box.value()));
+            rebuild();
+        };
+    }
+    auto& Dir = f3.get<TextBox>("Dir");
+    Dir.onChange = [this, &Dir] {
+        store(QStringLiteral("dir"), Dir.text());
+        rebuild();
+        Dir.setBackColor(pastel());
+    };
+
+    // The user-defined string replaces the built one when the rating sees the box ticked.
+    auto& CheckUD = f3.get<CheckBox>("CheckUD");
+    CheckUD.onClick = [this, &CheckUD] {
+        rebuild();
+        store(QStringLiteral("ud"), QString::number(CheckUD.value()));
+    };
+    for (const char* name : {"ud1", "ud2"}) {
+        auto& field = f3.get<TextBox>(QLatin1String(name));
+        field.onChange = [this, &field, name] {
+            store(QLatin1String(name), field.text());
+            field.setBackColor(pastel());
+        };
+    }
+    auto& udX = f3.get<TextBox>("udX");
+    udX.onChange = [this, &udX] { udX.setBackColor(pastel()); };
+}
+
+// Letters typed after a number are dropped; the rewrite runs this once more to no effect.
+void SettingsWindow::cropChange(TextBox& field, const char* key) {
+    rebuild();
+    store(QLatin1String(key), field.text());
+    field.setBackColor(pastel());
+    if (!field.text().isEmpty()) field.setText(numText(leading(field)));
+}
+
+void SettingsWindow::hideWindow() {
+    f3.get<CheckBox>("checkCrop").setFocus();
+    f3.hide();
+}
 
 }  // namespace encoder

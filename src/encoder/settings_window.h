@@ -4,10 +4,34 @@
 
 namespace encoder {
 
-// The user-defined settings window.
+// The user-defined settings window: crop, resize filter, log and motion-vector files, feedback,
+// scene change, performance/quality, modulation, pixel ratio, a user-defined string and the
+// windows' transparency. Every control stores its value at once.
 class SettingsWindow : public app::Part {
   public:
     explicit SettingsWindow(app::Korvel& k);
+
+  private:
+    // settings_window.cpp
+    void wireChoices();
+    void cropChange(forms::TextBox& field, const char* key);
+    void hideWindow();
+
+    // settings_numbers.cpp
+    void wireNumbers();
+    void scChange();
+    void scLostFocus();
+    void moduChange();
+    void modscrollMoved(bool released);
+    void pvChange();
+    void transparencyChange();
+    QString singleText(double x) const;
+
+    void rebuild();
+    forms::Window& f3;
+    forms::TextBox &SC, &modu, &Korveltrans;
+    forms::ScrollBar& modscroll;
+    forms::ComboBox& PV;
 };
 
 }  // namespace encoder
