@@ -1,5 +1,7 @@
 #include "app/lifecycle.h"
 
+#include <algorithm>
+
 #include "app/korvel.h"
 #include "app/version.h"
 #include "appearance/look.h"
@@ -100,7 +102,10 @@ void Lifecycle::restore() {
 
     restoreText(f1, "aspect", "aspect", "133.33");
     f1.get<forms::Label>("ratio").setCaption(stored("ratio", ":100"));
-    f1.get<forms::ScrollBar>("ScrollBar1").setValue(number("width", "720"));
+    // A free aspect ratio lets the width pass the slider's end; the slider stops there rather
+    // than refusing the value and costing every stored setting.
+    f1.get<forms::ScrollBar>("ScrollBar1")
+        .setValue(std::clamp<qint64>(number("width", "720"), 0, 2000));
     restoreText(f1, "Bwidth", "width", "720");
     restoreText(f1, "Bheight", "height", "540");
     restoreText(f1, "keyframebox", "MKI", "200");

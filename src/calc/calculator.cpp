@@ -169,14 +169,12 @@ void Calculator::kbitpsChange() {
             return;
         }
     } else {
-        if (isNumber(kbitps)) {
-            v = 16000;
-            kbitps.setText(QStringLiteral("16000"));
-            debug(QStringLiteral("kbitps_Change #2"));
-        } else {
-            v = whole(leading(kbitps));
-            kbitps.setText(numText(leading(kbitps)));
-        }
+        // At or above 16001 the bitrate ends at the maximum. A text that is not a number goes
+        // there directly too, so a huge pasted number can neither overflow nor come back in
+        // exponent form and be read as its mantissa.
+        v = 16000;
+        if (isNumber(kbitps)) debug(QStringLiteral("kbitps_Change #2"));
+        kbitps.setText(QStringLiteral("16000"));
         groesse.setText(numText(double(savedSize)));
     }
     if (kbitps.text().isEmpty()) {

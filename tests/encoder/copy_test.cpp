@@ -41,5 +41,19 @@ TEST_F(CopyButton, AnyOtherTextIsCopiedAsItStands) {
     EXPECT_TRUE(buttonColor().none);
 }
 
+TEST_F(CopyButton, AFailedBuildShowsErrorAndCopiesNothing) {
+    // Only a damaged bitrate can make the build fail; the program never types one itself.
+    k.st.busy = true;
+    k.form1.get<forms::TextBox>("kbitps").setText(QString(400, QLatin1Char('9')));
+    k.st.busy = false;
+    k.rt.userClick(k.form1.get<forms::Button>("DivXbutton"));
+    EXPECT_EQ(k.form1.get<forms::TextBox>("DivXBox").text(), "ERROR");
+    EXPECT_EQ(buttonColor(), forms::colors::red);
+    EXPECT_EQ(sv.clipboard.text(), "kept");
+    ASSERT_FALSE(sv.messages.shown.empty());
+    EXPECT_EQ(sv.messages.shown.front().text,
+              "It's not a Bug - it's a Feature! ;-) \r[Featurename: 'DivX']");
+}
+
 }  // namespace
 }  // namespace encoder
