@@ -31,7 +31,7 @@ void declareControls(forms::Window& f, forms::Window& s) {
 
     field(f, "DivXBox", "", {4, 327, 262, 21});
     pictureButton(f, "DivXbutton", "copy", {268, 327, 21, 21});
-    label(f, "copy", "Copy", {290, 330, 30, 15});
+    label(f, "copy", "Copy", {290, 330, 36, 15});
     picture(f, "CropPic", "scissors", {322, 329, 16, 16}).setVisible(false);
 
     // The codec's registry settings: read them in (the write button does nothing).
