@@ -17,7 +17,7 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     label(f, "textclear", " Clear", {240, 64, 52, 15});
     button(f, "ClearAll", "clear", {296, 62, 52, 19});
 
-    label(f, "preview", "Preview", {4, 256, 50, 15});
+    label(f, "preview", "Preview", {4, 256, 52, 15});
     button(f, "form2show", "show", {56, 254, 40, 19});
     label(f, "Note", "Notice", {104, 256, 40, 15});
     memo(f, "notebox", QString(), {146, 254, 204, 22});

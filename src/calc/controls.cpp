@@ -35,8 +35,8 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     field(f, "kBytesps", "100", {232, 83, 40, 19});
     label(f, "unitKBps", "kB/s", {274, 85, 28, 15});
 
-    label(f, "textalgo", "Algorithm", {4, 106, 62, 15});
-    label(f, "textAlg1", "     (size * 8 *", {66, 106, 86, 15});
+    label(f, "textalgo", "Algorithm", {4, 106, 70, 15});
+    label(f, "textAlg1", "(size * 8 *", {76, 106, 76, 15});
     field(f, "Alg", "1048", {152, 104, 36, 19}, 10);
     label(f, "textAlg2", ") / time - audio +", {190, 106, 98, 15});
     field(f, "Alg2", "-10", {289, 104, 30, 19}, 10);

@@ -21,7 +21,7 @@ void declareControls(forms::Window& f) {
 
     label(f, "pxls", "  Pixels", {4, 214, 50, 15});
     field(f, "pixels", "388800 px", {56, 212, 80, 19});
-    label(f, "frmrt", "Framerate", {140, 214, 64, 15});
+    label(f, "frmrt", "Framerate", {137, 214, 69, 15});
     field(f, "framerate", "25 fps", {206, 212, 56, 19});
     pictureButton(f, "pic_calc", "calculator", {266, 212, 19, 19});
 

@@ -1,8 +1,12 @@
 #pragma once
 
 #include "app/part.h"
+#include "i18n/captions.h"
 
 namespace i18n {
+
+// The window a caption or help label lives on.
+forms::Window& windowOf(app::Korvel& k, Place place);
 
 // Caption sets of the three languages and the two joke sets.
 class Languages : public app::Part {
@@ -11,8 +15,19 @@ class Languages : public app::Part {
     void deutsch_Click();
     void english_Click();
     void french_Click();
+
+    // Spoonerised German: notes text, credit line and captions; stores "german".
     void spoonerGerman();
-    void baselGerman();
+    // The Basel dialect's words: notes text, credit line, captions and the crest in the debug
+    // window; stores "german". The Basel theme applies its colours first, then calls this.
+    void baselCaptions();
+    // The purple theme's share: help in English from now on, captions untouched, nothing stored.
+    void purpleLanguage();
+
+  private:
+    void apply(Language lang);
+    // Writes a joke caption, or the text when the name is a text box (DivXBox).
+    void write(Place place, const char* name, const char* text);
 };
 
 }  // namespace i18n

@@ -1,6 +1,9 @@
 #include "ui/images.h"
 
+#include <cmath>
+
 #include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <functional>
@@ -39,31 +42,48 @@ void frameOf(QPainter& p, const QRectF& r, qreal aspect, const QString& label) {
     p.drawText(screen, Qt::AlignCenter, label);
 }
 
+// Flags are tiny (16 x 12): the bands sit on whole pixels, without smoothing, so the
+// colours stay clean instead of bleeding into grey seams.
 void flag(QPainter& p, const QRectF& r, const QList<QColor>& bands, bool vertical) {
+    p.setRenderHint(QPainter::Antialiasing, false);
     const int n = int(bands.size());
+    const qreal length = vertical ? r.width() : r.height();
     for (int i = 0; i < n; ++i) {
-        QRectF b = vertical
-                       ? QRectF(r.left() + r.width() * i / n, r.top(), r.width() / n, r.height())
-                       : QRectF(r.left(), r.top() + r.height() * i / n, r.width(), r.height() / n);
+        const qreal from = std::round(length * i / n), to = std::round(length * (i + 1) / n);
+        const QRectF b = vertical ? QRectF(r.left() + from, r.top(), to - from, r.height())
+                                  : QRectF(r.left(), r.top() + from, r.width(), to - from);
         p.fillRect(b, bands[i]);
     }
 }
 
+// Drawn pixel by pixel at the device's resolution: at 16 x 12 the thin diagonals of the union
+// flag only stay recognisable when each pixel takes the colour of the shape its centre lies in.
 void unionFlag(QPainter& p, const QRectF& r) {
-    const QColor blue(1, 33, 105), red(200, 16, 46);
-    p.fillRect(r, blue);
-    p.setPen(QPen(Qt::white, r.height() * 0.22));
-    p.drawLine(r.topLeft(), r.bottomRight());
-    p.drawLine(r.bottomLeft(), r.topRight());
-    p.setPen(QPen(red, r.height() * 0.08));
-    p.drawLine(r.topLeft(), r.bottomRight());
-    p.drawLine(r.bottomLeft(), r.topRight());
-    p.setPen(QPen(Qt::white, r.height() * 0.34));
-    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
-    p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
-    p.setPen(QPen(red, r.height() * 0.2));
-    p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
-    p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+    const qreal scale = p.device()->devicePixelRatioF();
+    const int w = int(std::round(r.width() * scale)), h = int(std::round(r.height() * scale));
+    QImage img(w, h, QImage::Format_RGB32);
+    const QRgb blue = qRgb(1, 33, 105), red = qRgb(200, 16, 46), white = qRgb(255, 255, 255);
+    const qreal diagonal = std::hypot(qreal(w), qreal(h));
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const qreal px = x + 0.5, py = y + 0.5;
+            const qreal fromCentre = std::min(std::abs(px - w / 2.0), std::abs(py - h / 2.0));
+            // Distance to the nearer of the two corner-to-corner diagonals.
+            const qreal slant =
+                std::min(std::abs(h * px - w * py), std::abs(h * px - w * (h - py))) / diagonal;
+            QRgb c = blue;
+            if (fromCentre < h / 12.0)
+                c = red;
+            else if (fromCentre < h / 6.0)
+                c = white;
+            else if (h >= 20 && slant < h / 30.0)  // too fine to show at the smallest size
+                c = red;
+            else if (slant < (h >= 20 ? h / 10.0 : 0.8))
+                c = white;
+            img.setPixel(x, y, c);
+        }
+    }
+    p.drawImage(r, img);
 }
 
 void calculator(QPainter& p, const QRectF& r) {
