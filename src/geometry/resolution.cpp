@@ -182,7 +182,11 @@ void Geometry::heightLostFocus() {
 }
 
 void Geometry::sliderChange() {
-    if (is(st.focusField, "Bwidth")) return;
+    // The width being typed moves the slider; the read-out keeps up with it.
+    if (is(st.focusField, "Bwidth")) {
+        scrollvalue.setText(numText(ScrollBar1.value()));
+        return;
+    }
     try {
         // The far left end stands for the smallest width, as the first step does: no picture is
         // 0 pixels wide.
