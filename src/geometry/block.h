@@ -11,25 +11,25 @@ class Block : public app::Part {
     explicit Block(app::Korvel& k);
 
   protected:
-    // Rule 1: the aspect ratio as a plain number from the field and its unit.
+    // The aspect ratio as a plain number from the field and its unit.
     void readAspect();
     // The aspect ratio is free (held as 0).
     bool aspectFree() const;
     // The pixel ratio is always written with a point, whatever the user's locale: in a
     // decimal-comma locale the point would otherwise pass as a digit-group separator.
     double pixelRatio() const;
-    // Rule 2: an even height for a width.
+    // An even height for a width.
     double heightFromWidth(double width) const;
-    // Rule 3: a width, a multiple of 4, for a height.
+    // A width, a multiple of 4, for a height.
     double widthFromHeight(double height) const;
-    // Rule 4: the width the slider stands for, a multiple of 4.
+    // The width the slider stands for, a multiple of 4.
     static double widthFromSlider(double value) { return 4 * Int(value / 4 + 0.5); }
     static double evenHeight(double height) { return 2 * Int(height / 2 + 0.5); }
     // The slider position for a width: the whole number, within the slider's 0 to 2000.
     static qint64 sliderFor(double width);
     // Bit/s over pixels per second, cut (not rounded) to 4 decimals.
     double bitsPerPixelNow() const;
-    // Rule 6: the pixel count of the width and height fields.
+    // The pixel count of the width and height fields.
     void showPixels();
     // Sizes the preview window to the width and height fields.
     void fitPreview();
