@@ -3,12 +3,63 @@
 #include "app/korvel.h"
 
 namespace geometry {
+using forms::keys::Enter;
 
-Geometry::Geometry(app::Korvel& k) : Part(k) {}
+Geometry::Geometry(app::Korvel& k) : Block(k) {
+    wire();
+}
 
-void Geometry::size() {}
-void Geometry::size2() {}
-void Geometry::bitspropixel() {}
-void Geometry::heighteingabe() {}
+void Geometry::wire() {
+    aspect.onChange = [this] { aspectChange(); };
+    k.form1.get<forms::Picture>("asp43").onClick = [this] { presetClick("1.3333", "133.33"); };
+    k.form1.get<forms::Picture>("asp169").onClick = [this] { presetClick("1.7778", "177.78"); };
+    ratio.onClick = [this] { ratioClick(); };
+
+    Bwidth.onGotFocus = [this] { st.focusField = QStringLiteral("Bwidth"); };
+    Bheight.onGotFocus = [this] { st.focusField = QStringLiteral("Bheight"); };
+    Bwidth.onChange = [this] { widthChange(); };
+    Bheight.onChange = [this] { heightChange(); };
+    Bwidth.onLostFocus = [this] { widthLostFocus(); };
+    Bheight.onLostFocus = [this] { heightLostFocus(); };
+    Bwidth.onKeyDown = [this](int key) {
+        if (key == Enter) widthEnter();
+    };
+    Bheight.onKeyDown = [this](int key) {
+        if (key == Enter) heightEnter();
+    };
+    ScrollBar1.onChange = [this] { sliderChange(); };
+    ScrollBar1.onScroll = [this] { size(); };
+
+    pixels.onChange = [this] { pixelsChange(); };
+
+    bitsperpixel.onGotFocus = [this] { bitsperpixelGotFocus(); };
+    bitsperpixel.onChange = [this] { bitsperpixelChange(); };
+    bitsperpixel.onLostFocus = [this] { bitsperpixelLostFocus(); };
+    // The comma key needs nothing of its own: the change handling turns a typed comma into a point.
+    bitsperpixel.onKeyDown = [this](int key) {
+        if (key == Enter) bitsperpixelEnter();
+    };
+
+    framerate.onGotFocus = [this] { framerateGotFocus(); };
+    framerate.onLostFocus = [this] { framerateLostFocus(); };
+    framerate.onKeyDown = [this](int key) {
+        if (key == Enter) framerateLostFocus();
+    };
+    framerate.onChange = [this] { framerateChange(); };
+
+    bitrate.onGotFocus = [this] { bitrateGotFocus(); };
+    bitrate.onLostFocus = [this] { bitrateLostFocus(); };
+    bitrate.onKeyDown = [this](int key) {
+        if (key == Enter) bitrateEnter();
+    };
+    bitrate.onChange = [this] { bitrateChange(); };
+
+    k.form1.get<forms::Button>("pic_calc").onClick = [this] { calculatorClick(); };
+}
+
+void Geometry::calculatorClick() {
+    if (!k.sv.launcher.startCalculator())
+        message(QStringLiteral("Sorry, the calculator is not available :-("));
+}
 
 }  // namespace geometry

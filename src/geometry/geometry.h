@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "geometry/block.h"
 
 namespace geometry {
 
-// Width, height, aspect ratio and the width slider; pixel count, frame rate, bits per pixel.
-class Geometry : public app::Part {
+// Width, height, aspect ratio and the width slider; pixel count, frame rate, bits per pixel and
+// the bitrate in bit/s.
+class Geometry : public Block {
   public:
     explicit Geometry(app::Korvel& k);
     // Refresh from the slider (and the preview window's size).
@@ -16,6 +17,37 @@ class Geometry : public app::Part {
     void bitspropixel();
     // A typed height is committed: the slider follows.
     void heighteingabe();
+
+  private:
+    void wire();
+    // resolution.cpp
+    void aspectChange();
+    void presetClick(const char* plain, const char* hundredths);
+    void ratioClick();
+    void widthChange();
+    void heightChange();
+    void widthEnter();
+    void heightEnter();
+    void widthLostFocus();
+    void heightLostFocus();
+    void sliderChange();
+    // refresh.cpp
+    void pixelsChange();
+    // bits_per_pixel.cpp
+    void bitsperpixelGotFocus();
+    void bitsperpixelChange();
+    void bitsperpixelEnter();
+    void bitsperpixelLostFocus();
+    void sliderToWidth();
+    // rates.cpp
+    void framerateGotFocus();
+    void framerateLostFocus();
+    void framerateChange();
+    void bitrateGotFocus();
+    void bitrateLostFocus();
+    void bitrateEnter();
+    void bitrateChange();
+    void calculatorClick();
 };
 
 }  // namespace geometry

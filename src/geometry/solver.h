@@ -1,15 +1,21 @@
 #pragma once
 
-#include "app/part.h"
+#include "geometry/block.h"
 
 namespace geometry {
 
 // The resolution solver: resolution, pixel count, bits per pixel and bitrate kept consistent
 // with whichever of them the user is editing.
-class Solver : public app::Part {
+class Solver : public Block {
   public:
     explicit Solver(app::Korvel& k);
     void resolution();
+
+  private:
+    void bitsPerPixelShown();
+    void fromWidth();
+    void fromHeight();
+    void fromBitsPerPixel();
 };
 
 }  // namespace geometry

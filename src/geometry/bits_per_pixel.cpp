@@ -1,0 +1,83 @@
+// Bits per pixel: recomputed from bitrate, frame rate and pixel count, or typed to drive the
+// resolution (or, with no video bitrate set, the bitrate).
+#include <cmath>
+
+#include "app/korvel.h"
+#include "encoder/encoder.h"
+#include "geometry/geometry.h"
+#include "geometry/solver.h"
+
+namespace geometry {
+using forms::RuntimeError;
+
+namespace {
+bool is(const QString& field, const char* name) {
+    return field == QLatin1String(name);
+}
+}  // namespace
+
+void Geometry::bitspropixel() {
+    if (st.busy) return;
+    try {
+        if (leading(pixels) == 0) pixels.setText(QStringLiteral("388800"));
+        const double b = bitsPerPixelNow();
+        if (std::abs(leading(bitsperpixel) - b) < 0.001) return;
+        if (!is(st.focusField, "bitsperpixel") && ScrollBar1.value() != 0 && leading(pixels) != 0)
+            bitsperpixel.setText(numText(b) + QStringLiteral(" b/px"));
+    } catch (const RuntimeError&) {
+        message(QStringLiteral("error in bitspropixel"));
+    }
+}
+
+void Geometry::bitsperpixelGotFocus() {
+    st.focusField = QStringLiteral("bitsperpixel");
+    if (leading(kbitps) == 0) st.bppMode = QStringLiteral("nokbps");
+    bitsperpixel.setText(QString());
+}
+
+void Geometry::bitsperpixelChange() {
+    try {
+        if (!bitsperpixel.text().isEmpty()) {
+            bitsperpixel.setText(forms::num::trimBlanks(bitsperpixel.text()));
+            if (bitsperpixel.text().contains(QLatin1Char(',')))
+                bitsperpixel.setText(forms::num::replaceFirst(bitsperpixel.text(), QLatin1Char(','),
+                                                              QLatin1Char('.')));
+            bitsperpixel.setCaret(int(bitsperpixel.text().size()));
+        }
+        if (st.busy) return;
+        debug(QStringLiteral("bitsperpixel_Change #1"));
+        k.res->resolution();
+        debug(QStringLiteral("bitsperpixel_Change #2"));
+        bitsperpixel.setBackColor(pastel());
+    } catch (const RuntimeError&) {
+    }
+}
+
+void Geometry::bitsperpixelEnter() {
+    st.bppMode = QStringLiteral("none");
+    bitsperpixelLostFocus();
+    sliderToWidth();
+    k.form1.get<forms::CheckBox>("kbpsLock").setFocus();
+    Bheight.setText(numText(2 * Int(leading(Bheight) / 2)));
+}
+
+void Geometry::bitsperpixelLostFocus() {
+    bitsperpixel.setText(numText(leading(bitsperpixel)) + QStringLiteral(" b/px"));
+    if (!is(st.focusField, "bitsperpixel") && leading(bitsperpixel) == 0)
+        bitsperpixel.setText(QStringLiteral("0.2"));
+    st.focusField = QStringLiteral("none");
+    st.bppMode = QStringLiteral("none");
+    if (leading(bitsperpixel) != 0) {
+        sliderToWidth();
+        st.focusField = QStringLiteral("none");
+        st.busy = false;
+        k.enc->DivX();
+    }
+}
+
+// The solver may have made the width wider than the slider reaches: it stops at its end.
+void Geometry::sliderToWidth() {
+    ScrollBar1.setValue(sliderFor(leading(Bwidth)));
+}
+
+}  // namespace geometry

@@ -1,0 +1,70 @@
+// Refreshing the block as a whole: from the slider, from the field being edited, and after the
+// pixel count changed. The preview window follows the width and height each time.
+#include "app/korvel.h"
+#include "encoder/encoder.h"
+#include "geometry/geometry.h"
+#include "geometry/solver.h"
+
+namespace geometry {
+using forms::RuntimeError;
+
+namespace {
+bool is(const QString& field, const char* name) {
+    return field == QLatin1String(name);
+}
+}  // namespace
+
+void Geometry::size() {
+    if (st.busy || is(st.focusField, "sizebutton") || is(st.focusField, "Bheight")) return;
+    try {
+        readAspect();
+        if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
+        if (!aspectFree()) {
+            Bwidth.setText(numText(widthFromSlider(ScrollBar1.value())));
+            Bheight.setText(numText(heightFromWidth(ScrollBar1.value())));
+        }
+        fitPreview();
+        showPixels();
+        bitspropixel();
+    } catch (const RuntimeError&) {
+        feature(QStringLiteral("Featurename: 'size'"), 2);
+    }
+}
+
+void Geometry::size2() {
+    if (st.busy && !is(st.focusField, "bitsperpixel")) return;
+    try {
+        readAspect();
+        if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
+        fitPreview();
+        if (!aspectFree()) {
+            if (is(st.focusField, "sizebutton")) return;
+            if (is(st.focusField, "Bwidth")) {
+                Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
+            } else if (is(st.focusField, "Bheight")) {
+                Bwidth.setText(numText(widthFromHeight(leading(Bheight))));
+            } else if (is(st.focusField, "bitsperpixel")) {
+                st.busy = false;
+                bitsperpixelChange();
+                Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
+            }
+        }
+        showPixels();
+    } catch (const RuntimeError&) {
+        feature(QStringLiteral("Featurename: 'size2'"), 2);
+    }
+}
+
+void Geometry::pixelsChange() {
+    try {
+        fitPreview();
+    } catch (const RuntimeError&) {
+        // A pixel ratio of 0 gives the preview no height: it keeps the size it has.
+    }
+    if (!k.pv.moving) bitspropixel();
+    pixels.setBackColor(pastel());
+    k.res->resolution();
+    k.enc->DivX();
+}
+
+}  // namespace geometry
