@@ -1,13 +1,17 @@
 // The codec's settings in the Windows registry (built on Windows only).
 #ifdef _WIN32
 
-#include <windows.h>
+// The program's own headers come first: <windows.h> defines macros such as MessageBox that
+// would otherwise rename the program's declarations in this file.
+#include "platform/codec_settings.h"
+#include "platform/registry_file.h"
 
 #include <string>
 #include <vector>
 
-#include "platform/codec_settings.h"
-#include "platform/registry_file.h"
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
 
 namespace platform {
 
