@@ -76,13 +76,15 @@ void DiskWindow::comboClick() {
     DiskCombo.setBackColor(pastel());
 }
 
-// Each step hands its result to the next as number text, read back by its leading number. From
-// 15 digits on, or below 0.0001, number text takes an exponent that the leading number would cut
-// off, so such a value is no carried text (too large), or 0 (too small).
+// Each step hands its result to the next as number text, read back by its leading number. Number
+// text of a very large or very small value takes an exponent ("1.7E+16") that the leading number
+// would cut off: such a value is too large to carry (nothing), or 0.
 std::optional<QString> DiskWindow::carried(double x) const {
-    if (!std::isfinite(x) || std::abs(x) >= 1e15) return std::nullopt;
-    if (std::abs(x) < 1e-4) return QStringLiteral("0");
-    return numText(x);
+    if (!std::isfinite(x)) return std::nullopt;
+    const QString text = numText(x);
+    if (!text.contains(QLatin1Char('E'))) return text;
+    if (std::abs(x) < 1) return QStringLiteral("0");
+    return std::nullopt;
 }
 
 void DiskWindow::Disk() {
