@@ -58,7 +58,7 @@ void declareControls(forms::Window& f, forms::Window& disk) {
 
     // The disk window: a number of discs times a disc type.
     disk.setCaption("CD/DVD");
-    disk.resize(twips(176), twips(84));
+    disk.resize(twips(176), twips(66));
     field(disk, "anz", "1", {8, 8, 32, 19});
     label(disk, "anzx", "x", {42, 10, 10, 15});
     combo(disk, "DiskCombo", "Enter min!",

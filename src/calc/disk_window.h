@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "app/part.h"
 
 namespace calc {
@@ -10,6 +12,14 @@ class DiskWindow : public app::Part {
     explicit DiskWindow(app::Korvel& k);
     // Computes the size from the discs and writes it into the main window's size field.
     void Disk();
+
+  private:
+    void toggle();
+    void comboClick();
+    std::optional<QString> carried(double x) const;
+
+    forms::TextBox &anz, &DiskCombo, &groesse;
+    forms::OptionButton &op2048, &op2324;
 };
 
 }  // namespace calc

@@ -4,13 +4,26 @@
 
 namespace calc {
 
-// The up/down buttons beside the play time and the audio bitrate, with auto-repeat.
+// The up/down buttons beside the play time and the audio bitrate, with auto-repeat while the
+// mouse button is held on them.
 class Spinners : public app::Part {
   public:
     explicit Spinners(app::Korvel& k);
-    void SpinIt(int step);
+    // Steps the time field that last had the focus by d (+1 or -1), carrying into the field above.
+    void SpinIt(int d);
+    // The next larger and the next smaller standard audio bitrate.
     void audioGrow();
     void audioDown();
+
+  private:
+    void stepHours(int d);
+    void stepMinutes(int d);
+    void stepSeconds(int d);
+    QString padded(const QString& base, int d) const;
+    double value(const forms::TextBox& field) const { return locale(field); }
+    void repeatWhileHeld(forms::Button& button, forms::Timer& timer);
+
+    forms::TextBox &HH, &MM, &SS, &audio;
 };
 
 }  // namespace calc

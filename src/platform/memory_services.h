@@ -90,12 +90,14 @@ class MemoryEffects : public WindowEffects {
     QMap<QString, int> applied;
 };
 
+// Value names compare without regard to case, as the registry's do.
 class MemoryRegistry : public RegistrySource {
   public:
     std::optional<RegValue> value(const QString& name) const override {
-        auto it = values.find(name);
-        if (it == values.end()) return std::nullopt;
-        return *it;
+        if (auto it = values.find(name); it != values.end()) return *it;
+        for (auto it = values.begin(); it != values.end(); ++it)
+            if (it.key().compare(name, Qt::CaseInsensitive) == 0) return *it;
+        return std::nullopt;
     }
     QMap<QString, RegValue> values;
 };

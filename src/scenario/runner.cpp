@@ -8,15 +8,22 @@
 
 #include "app/korvel.h"
 #include "platform/memory_services.h"
+#include "platform/registry_file.h"
 #include "scenario/script.h"
 
 namespace scenario {
 
 std::optional<QString> loadRegistryFile(const QString& path,
                                         QMap<QString, platform::RegValue>& values) {
-    Q_UNUSED(path);
-    Q_UNUSED(values);
-    return QStringLiteral("registry files are not supported in this build");
+    platform::RegFile file;
+    if (auto error = platform::readRegistryFile(path, file)) return error;
+    // Later lines win; a name differing only in case is the same value.
+    for (const platform::RegEntry& e : file.entries) {
+        for (auto it = values.begin(); it != values.end();)
+            it = it.key().compare(e.name, Qt::CaseInsensitive) == 0 ? values.erase(it) : ++it;
+        if (e.value) values.insert(e.name, *e.value);
+    }
+    return std::nullopt;
 }
 
 namespace {

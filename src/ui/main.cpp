@@ -5,7 +5,7 @@
 
 #include "app/korvel.h"
 #include "app/lifecycle.h"
-#include "platform/memory_services.h"
+#include "platform/codec_settings.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
 #include "ui/view.h"
@@ -22,11 +22,12 @@ int main(int argc, char** argv) {
     QApplication::setFont(font);
 
     platform::QtServices services;
-    platform::MemoryRegistry registry;  // the codec's settings are read on request
+    // The codec's settings are read on request, from wherever this machine keeps them.
+    const std::unique_ptr<platform::RegistrySource> registry = platform::codecSettingsSource();
     const QString point = QLocale::system().decimalPoint();
     const forms::NumberLocale locale{point.isEmpty() ? QLatin1Char('.') : point.front()};
 
-    app::Korvel korvel(services.services(registry), locale);
+    app::Korvel korvel(services.services(*registry), locale);
     ui::View view(korvel.rt);
     for (auto& w : korvel.rt.windows())
         services.effects.registerWindow(w->name(), view.window(*w));

@@ -66,9 +66,10 @@ TEST(Runner, MalformedFileRunsNothing) {
     EXPECT_EQ(r.err, "t.scn:4: unknown command bogus\n");
     EXPECT_EQ(r.out, "");
 
-    const Result file = run("registry-file codec.reg\nstart\n");
+    const Result file = run("start\nregistry-file no-such-codec.reg\n");
     EXPECT_EQ(file.status, Malformed);
-    EXPECT_EQ(file.err, "t.scn:1: registry-file: registry files are not supported in this build\n");
+    EXPECT_EQ(file.err, "t.scn:2: registry-file: cannot read ./no-such-codec.reg: no such file\n");
+    EXPECT_EQ(file.out, "");
 }
 
 TEST(Runner, NamesTheProgramLacksMakeTheFileMalformed) {
