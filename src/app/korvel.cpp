@@ -41,6 +41,8 @@ Korvel::Korvel(const platform::Services& services, forms::NumberLocale locale)
       about(rt.addWindow(QStringLiteral("frmAbout"))),
       debug(rt.addWindow(QStringLiteral("frmDebug"))) {
     form1.setCaption(QStringLiteral("Korvel"));
+    form1.setFrameless(true);
+    form2.setFrameless(true);
     form1.resize(5300, 5280);
     calc::declareControls(form1, disk);
     geometry::declareControls(form1);

@@ -37,6 +37,9 @@ class Window {
     void setBackColor(Color c);
     const QString& picture() const { return picture_; }
     void setPicture(const QString& p);
+    // A window without a title bar or border: its outer size is its inner size.
+    bool frameless() const { return frameless_; }
+    void setFrameless(bool f) { frameless_ = f; }
 
     // Creation: runs the load handler once. Touching a window from code loads it.
     bool loaded() const { return loaded_; }
@@ -76,7 +79,7 @@ class Window {
 
     Runtime& rt_;
     QString name_, caption_, picture_;
-    bool visible_ = false, loaded_ = false;
+    bool visible_ = false, loaded_ = false, frameless_ = false;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0, opacity_ = 255;
     Color back_ = Color::unset();
     std::vector<std::unique_ptr<Control>> controls_;

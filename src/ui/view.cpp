@@ -45,6 +45,7 @@ View::View(forms::Runtime& rt) : rt_(rt) {
     for (auto& wp : rt.windows()) {
         forms::Window& w = *wp;
         auto* ww = new WindowWidget(*this, w);
+        if (w.frameless()) ww->setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         windows_.insert(&w, ww);
         ww->setMouseTracking(true);
         ww->setAutoFillBackground(true);
