@@ -42,8 +42,8 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     field(f, "Alg2", "-10", {289, 104, 30, 19}, 10);
     label(f, "textAdd10", "Add", {321, 106, 28, 15});
 
-    label(f, "locktext", "Lock:", {4, 127, 34, 15});
-    check(f, "kbpsLock", 0, {40, 126, 16, 17});
+    label(f, "locktext", "Lock:", {4, 127, 52, 15});
+    check(f, "kbpsLock", 0, {56, 126, 16, 17});
 
     // Unrounded values behind the visible fields; debug mode shows them.
     hiddenField(f, "US", {4, 146, 62, 19});
