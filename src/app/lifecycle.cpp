@@ -196,12 +196,17 @@ void Lifecycle::completeStartup() {
         for (TextBox* t : {&HH, &MM, &SS})
             k.calc->timeLostFocus(*t);
     }
-    const double aspect = leading(f1.get<TextBox>("aspect"));
-    st.aspectValue = float(
-        f1.get<forms::Label>("ratio").caption() == QLatin1String(":1") ? aspect : aspect / 100);
+    readAspectValue();
     if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
     st.focusField = QStringLiteral("none");
     st.busy = false;
+}
+
+void Lifecycle::readAspectValue() {
+    const double aspect = leading(k.form1.get<TextBox>("aspect"));
+    st.aspectValue =
+        float(k.form1.get<forms::Label>("ratio").caption() == QLatin1String(":1") ? aspect
+                                                                                  : aspect / 100);
 }
 
 void Lifecycle::exitCommand() {
@@ -336,6 +341,8 @@ void Lifecycle::clearAll() {
     for (int pass = 0; pass < 5 && !clearPass(); ++pass) {
     }
     if (stored("version", "none") != QLatin1String("none")) k.sv.store.eraseAll();
+    // The reset wrote 133.33 while busy; the picture geometry must follow it, not the old ratio.
+    readAspectValue();
     st.busy = false;
 }
 

@@ -24,6 +24,7 @@ class Lifecycle : public Part {
     static QString versionDigits();
 
   private:
+    void readAspectValue();  // aspectValue from the aspect field and its unit
     void checkMarker();
     void restore();
     bool clearPass();
