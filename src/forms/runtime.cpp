@@ -129,6 +129,16 @@ bool usable(const Control& c) {
 }
 }  // namespace
 
+TextBox* Runtime::typingTarget(TextBox& t) {
+    if (!usable(t)) return nullptr;
+    dispatch([&] { focusForUser(t); });
+    // A field that hands the focus on when it gets it passes the keystrokes on with it.
+    if (!focused_ || focused_ == &t) return &t;
+    if (focused_->kind() == Kind::TextBox || focused_->kind() == Kind::ComboBox)
+        return static_cast<TextBox*>(focused_);
+    return nullptr;
+}
+
 void Runtime::userFocus(Control& c) {
     if (!usable(c)) return;
     dispatch([&] { focusForUser(c); });
@@ -136,11 +146,20 @@ void Runtime::userFocus(Control& c) {
 
 void Runtime::userType(TextBox& t, const QString& chars) {
     if (!usable(t)) return;
-    dispatch([&] { focusForUser(t); });
-    dispatch([&] { t.select(0, int(t.text().size())); });
+    TextBox* into = typingTarget(t);
+    if (!into) return;
+    dispatch([&] { into->select(0, int(into->text().size())); });
     for (const QChar ch : chars) {
         if (ended_) return;
+        // Keystrokes go where the focus is: a handler may have passed it on.
+        if (focused_ && focused_ != into) {
+            into = focused_->kind() == Kind::TextBox || focused_->kind() == Kind::ComboBox
+                       ? static_cast<TextBox*>(focused_)
+                       : nullptr;
+            if (!into) return;
+        }
         dispatch([&] {
+            TextBox& t = *into;
             if (t.readOnly()) return;
             const QString& cur = t.text();
             const int start = t.caret(), len = t.selLength();
@@ -150,9 +169,10 @@ void Runtime::userType(TextBox& t, const QString& chars) {
     }
 }
 
-void Runtime::userPaste(TextBox& t, const QString& text) {
-    if (!usable(t)) return;
-    dispatch([&] { focusForUser(t); });
+void Runtime::userPaste(TextBox& field, const QString& text) {
+    TextBox* into = typingTarget(field);
+    if (!into) return;
+    TextBox& t = *into;
     dispatch([&] {
         t.select(0, int(t.text().size()));
         if (t.readOnly()) return;
@@ -161,9 +181,10 @@ void Runtime::userPaste(TextBox& t, const QString& text) {
     });
 }
 
-void Runtime::userClear(TextBox& t) {
-    if (!usable(t)) return;
-    dispatch([&] { focusForUser(t); });
+void Runtime::userClear(TextBox& field) {
+    TextBox* into = typingTarget(field);
+    if (!into) return;
+    TextBox& t = *into;
     dispatch([&] {
         if (t.readOnly() || t.text().isEmpty()) return;
         t.userEdit(QString(), 0);

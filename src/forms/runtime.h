@@ -102,6 +102,7 @@ class Runtime {
     void moveFocus(Control* target);
     void settle();
     void focusForUser(Control& c);
+    TextBox* typingTarget(TextBox& t);  // focuses t; the text box that then gets the keys
     void report(const QString& line);
     void escape(const QString& what);
 
