@@ -52,8 +52,14 @@ void Lifecycle::load() {
         checkMarker();
         restore();
     } catch (const RuntimeError&) {
-        // A stored value the program cannot take: start over from the defaults next time.
+        // A stored value the program cannot take: start over from the defaults next time. What
+        // was restored so far still gets its derived fields, so the window agrees with itself.
         k.sv.store.eraseAll();
+        try {
+            refresh();
+        } catch (const RuntimeError&) {
+            st.busy = true;
+        }
     }
 }
 
@@ -166,9 +172,15 @@ void Lifecycle::restore() {
     if (st.currentLanguage == QLatin1String("german")) k.lang->deutsch_Click();
     if (st.currentLanguage == QLatin1String("french")) k.lang->french_Click();
 
+    refresh();
+}
+
+void Lifecycle::refresh() {
+    auto& kbitps = k.form1.get<TextBox>("kbitps");
     st.busy = false;
     k.geo->size();
-    text(f1, "bitrate").setText(numText(leading(kbitps) * 1000) + QStringLiteral(" bps"));
+    k.form1.get<TextBox>("bitrate").setText(numText(leading(kbitps) * 1000) +
+                                            QStringLiteral(" bps"));
     k.geo->bitspropixel();
     k.enc->DivX();
     st.busy = true;
@@ -291,6 +303,7 @@ bool Lifecycle::clearPass() {
     for (const char* t : {"HH", "MM", "SS"})
         set(f1, t, "00");
     st.playMinutes = QStringLiteral("0");
+    set(f1, "US", "0");  // the hidden minutes follow the play time they mirror
     for (const char* t : {"hgroesse", "groesse", "audio"})
         set(f1, t, "0");
     text(f1, "groesse").setReadOnly(false);

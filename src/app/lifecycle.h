@@ -24,7 +24,9 @@ class Lifecycle : public Part {
     static QString versionDigits();
 
   private:
-    void readAspectValue();  // aspectValue from the aspect field and its unit
+    void readAspectValue();
+    void refresh();  // the geometry, bit/s field and option string after restoring  // aspectValue
+                     // from the aspect field and its unit
     void checkMarker();
     void restore();
     bool clearPass();

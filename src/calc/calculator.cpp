@@ -1,5 +1,6 @@
 #include "calc/calculator.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/korvel.h"
@@ -86,8 +87,11 @@ void Calculator::wire() {
         };
     }
     for (TextBox* f : {&audio, &groesse}) {
-        f->onLostFocus = [f] {
-            if (f->text().isEmpty()) f->setText(QStringLiteral("0"));
+        f->onLostFocus = [this, f] {
+            if (f->text().isEmpty())
+                f->setText(QStringLiteral("0"));
+            else if (!isNumber(*f))  // letters typed while the change could not repair them
+                f->setText(numText(leading(*f)));
         };
     }
     // A kByte/s field left empty shows the current bitrate again rather than staying blank.
@@ -157,11 +161,19 @@ void Calculator::hgroesseChange() {
 void Calculator::kbitpsChange() {
     if (st.focusField != QLatin1String("bitsperpixel") && st.busy) return;
     // A size that is not a number (a damaged stored value) counts by its leading number.
-    const qint64 savedSize = whole(isNumber(groesse) ? locale(groesse) : leading(groesse));
+    const qint64 savedSize =
+        whole(std::clamp(isNumber(groesse) ? locale(groesse) : leading(groesse), 0.0, 100000.0));
     if (kbitps.text().isEmpty()) return;
     debug(QStringLiteral("kbitps_Change #1"));
     qint64 v;
-    if (leading(kbitps) < 16001) {
+    // A number in exponent form ("1e308") is as large as it reads, not its mantissa.
+    const double typed = isNumber(kbitps) ? locale(kbitps) : leading(kbitps);
+    if (typed < 0) {
+        // No bitrate is below nothing; the change this makes runs the rest.
+        kbitps.setText(QStringLiteral("0"));
+        return;
+    }
+    if (typed < 16001) {
         v = whole(leading(kbitps));
         // Typed letters are cut to the leading number; the change this makes runs the rest.
         if (!isNumber(kbitps)) {
@@ -186,19 +198,25 @@ void Calculator::kbitpsChange() {
     }
     if (std::abs(leading(hkBytesps) - locale(kbitps) / 8) > 0.2)
         hkBytesps.setText(numText(leading(kbitps) / 8));
-    if (isNumber(groesse) && isNumber(kbitps) && OptionSize.value()) {
-        const QString s = numText(
-            div(locale(st.playMinutes) * 60 * (locale(kbitps) + leading(audio) - leading(Alg2)),
-                locale(Alg) * 8));
-        const double diff = std::abs(locale(groesse) - locale(s));
-        if (st.playMinutes != QLatin1String("0") && diff >= 0.9 &&
-            leading(kbitps) > leading(audio)) {
-            hgroesse.setText(s);
-            if (diff > 8 && kbitps.text() != QLatin1String("16000"))
-                groesse.setForeColor(forms::colors::black);
+    if (isNumber(groesse) && isNumber(kbitps) && OptionSize.value()) try {
+            const QString s = numText(
+                div(locale(st.playMinutes) * 60 * (locale(kbitps) + leading(audio) - leading(Alg2)),
+                    locale(Alg) * 8));
+            const double diff = std::abs(locale(groesse) - locale(s));
+            if (st.playMinutes != QLatin1String("0") && diff >= 0.9 &&
+                leading(kbitps) > leading(audio)) {
+                hgroesse.setText(s);
+                if (diff > 8 && kbitps.text() != QLatin1String("16000"))
+                    groesse.setForeColor(forms::colors::black);
+            }
+        } catch (const RuntimeError&) {
+            // A formula field that is no number yet: the size is derived once it is one.
         }
-    }
+    const QString before = kbitps.text();
     bitrate.setText(numText(locale(kbitps) * 1000) + QStringLiteral(" bps"));
+    // The bit/s field's cascade may have settled a newer bitrate (a typed bits per pixel value
+    // sets it); writing this one back over it would start the two chasing each other.
+    if (kbitps.text() != before) return;
     kbitps.setText(numText(double(v)));
     locked();
     k.enc->DivX();
@@ -235,7 +253,10 @@ void Calculator::groesseChange() {
     if (st.busy || groesse.readOnly()) return;
     groesse.setForeColor(forms::colors::black);
     if (groesse.text().isEmpty()) return;
-    if (leading(groesse) > 100000) groesse.setText(QStringLiteral("100000"));
+    // A number in exponent form ("1e308") is as large as it reads, not its mantissa.
+    const double typed = isNumber(groesse) ? locale(groesse) : leading(groesse);
+    if (typed > 100000) groesse.setText(QStringLiteral("100000"));
+    if (typed < 0) groesse.setText(QStringLiteral("0"));  // no film is smaller
     const qint64 n = whole(leading(groesse));
     if (!isNumber(groesse)) {
         groesse.setText(numText(leading(groesse)));
@@ -268,8 +289,12 @@ void Calculator::audiokbpsClick() {
     if (audiokbps.caption() == QLatin1String(" kbps")) {
         audiokbps.setCaption(QStringLiteral(" MB"));
         audioMB.setVisible(true);
-        audioMB.setText(
-            numText(Int(leading(numText(locale(US) * 60)) * leading(audio) / 1024 / 8 + 0.5)));
+        try {
+            audioMB.setText(numText(
+                Int(leading(numText(playMinutesShown() * 60)) * leading(audio) / 1024 / 8 + 0.5)));
+        } catch (const RuntimeError&) {
+            audioMB.setText(QStringLiteral("0"));  // an audio size too large to show
+        }
         audioUp.setVisible(false);
         audioDn.setVisible(false);
     } else {
@@ -283,8 +308,25 @@ void Calculator::audiokbpsClick() {
 
 // The audio bitrate that fills the audio size over the play time.
 void Calculator::audioFromSize() {
-    audio.setText(
-        numText(Int(div(leading(audioMB) * 1024, leading(numText(locale(US) * 60))) * 8 + 0.5)));
+    // With the lock deriving the time, the audio bitrate moves the play time, which would move
+    // the audio bitrate again: one fill at a time.
+    if (fillingAudio_) return;
+    const struct Filling {
+        bool& flag;
+        explicit Filling(bool& f) : flag(f) { flag = true; }
+        ~Filling() { flag = false; }
+    } filling(fillingAudio_);
+    try {
+        audio.setText(numText(Int(
+            div(leading(audioMB) * 1024, leading(numText(playMinutesShown() * 60))) * 8 + 0.5)));
+    } catch (const RuntimeError&) {
+        // An audio size no bitrate can fill keeps the audio bitrate as it was.
+    }
+}
+
+// The minutes in US; a time not yet folded in (US empty) counts as none.
+double Calculator::playMinutesShown() const {
+    return isNumber(US) ? locale(US) : leading(US);
 }
 
 void Calculator::algChange(TextBox& field, const char* key) {
@@ -298,11 +340,24 @@ void Calculator::algChange(TextBox& field, const char* key) {
 
 void Calculator::locked() {
     if (kbpsLock.value() != 1) return;
+    // A formula field that is not (yet) a number leaves the derived value as it was; leaving the
+    // field puts its leading number back.
+    try {
+        derive();
+    } catch (const RuntimeError&) {
+        debug(QStringLiteral("Error in locked"));
+    }
+}
+
+void Calculator::derive() {
     if (!OptionTime.value()) {
-        groesse.setText(numText(Int(
+        const double size = Int(
             div(leading(st.playMinutes) * 60 * (leading(audio) + leading(kbitps) - leading(Alg2)),
                 locale(Alg) * 8) +
-            0.5)));
+            0.5);
+        // The size field's bounds hold for a derived size too (a negative Alg gives less than
+        // nothing).
+        groesse.setText(numText(std::clamp(size, 0.0, 100000.0)));
         return;
     }
     const auto zero = QStringLiteral("00");

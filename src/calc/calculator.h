@@ -20,6 +20,10 @@ class Calculator : public app::Part {
     void timeLostFocus(forms::TextBox& field);
 
   private:
+    bool fillingAudio_ = false;  // audioFromSize() is writing the audio bitrate
+    double playMinutesShown() const;
+    void carry(forms::TextBox& field, bool over);  // a time field over 59 carries upwards
+    void derive();                                 // the body of locked(), which catches its errors
     void wire();
     void hkbitpsChange();
     void hkBytespsChange();

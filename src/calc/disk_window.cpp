@@ -101,6 +101,9 @@ void DiskWindow::Disk() {
         const bool positive = sign(leading(anz)) * sign(d ? 1 : leading(type)) > 0;
         size = positive ? QStringLiteral("100000") : QStringLiteral("0");
     }
+    // The size field's own bounds, which hold even while the lock makes it read-only.
+    if (leading(*size) < 0) size = QStringLiteral("0");
+    if (leading(*size) > 100000) size = QStringLiteral("100000");
     groesse.setText(*size);
 }
 

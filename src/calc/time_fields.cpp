@@ -15,7 +15,21 @@ bool singleDigit(double v) {
 }  // namespace
 
 void Calculator::timeChange(TextBox& field, const char* key) {
-    const bool over = !field.text().isEmpty() && leading(field) > 59;
+    // A number in exponent form ("5e3") is as large as it reads, not its mantissa.
+    const double typed = isNumber(field) ? locale(field) : leading(field);
+    const bool over = !field.text().isEmpty() && (leading(field) > 59 || typed > 59);
+    try {
+        carry(field, over);
+    } catch (const RuntimeError&) {
+        // Letters after the number: nothing to carry; folding the time below reports it.
+    }
+    store(QLatin1String(key), field.text());
+    HHMMSS();
+    if (&field == &HH) k.sv.random.reseed();
+    field.setBackColor(pastel());
+}
+
+void Calculator::carry(TextBox& field, bool over) {
     if (over && &field == &HH) {
         HH.setText(QStringLiteral("59"));
     } else if (over && &field == &MM) {
@@ -31,10 +45,6 @@ void Calculator::timeChange(TextBox& field, const char* key) {
         MM.setText(numText(Int(s / 60) + locale(MM)));
         SS.setText(numText(Int((s / 60 - Int(s / 60)) * 60 + 0.5)));
     }
-    store(QLatin1String(key), field.text());
-    HHMMSS();
-    if (&field == &HH) k.sv.random.reseed();
-    field.setBackColor(pastel());
 }
 
 void Calculator::timeGotFocus(TextBox& field, const char* name) {

@@ -67,6 +67,9 @@ void Geometry::bitsperpixelLostFocus() {
         bitsperpixel.setText(QStringLiteral("0.2"));
     st.focusField = QStringLiteral("none");
     st.bppMode = QStringLiteral("none");
+    // A solver that stopped (nothing fits, no aspect ratio) left busy set for as long as the
+    // field was edited; leaving it must free the calculator even when the value came out 0.
+    st.busy = false;
     if (leading(bitsperpixel) != 0) {
         sliderToWidth();
         st.focusField = QStringLiteral("none");

@@ -28,7 +28,9 @@ void Geometry::wire() {
         if (key == Enter) heightEnter();
     };
     ScrollBar1.onChange = [this] { sliderChange(); };
-    ScrollBar1.onScroll = [this] { size(); };
+    ScrollBar1.onScroll = [this] {
+        if (st.focusField != QLatin1String("bitsperpixel")) size();
+    };
 
     pixels.onChange = [this] { pixelsChange(); };
 

@@ -182,8 +182,9 @@ void Geometry::heightLostFocus() {
 }
 
 void Geometry::sliderChange() {
-    // The width being typed moves the slider; the read-out keeps up with it.
-    if (is(st.focusField, "Bwidth")) {
+    // The width being typed moves the slider; the read-out keeps up with it. While a typed bits
+    // per pixel value sets the resolution, the slider must not fight it for the width.
+    if (is(st.focusField, "Bwidth") || is(st.focusField, "bitsperpixel")) {
         scrollvalue.setText(numText(ScrollBar1.value()));
         return;
     }

@@ -1,5 +1,6 @@
 #include "geometry/solver.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/korvel.h"
@@ -67,7 +68,9 @@ void Solver::fromBitsPerPixel() {
     st.busy = true;
     const double bpp = leading(bitsperpixel), fps = leading(framerate);
     if (is(st.bppMode, "nokbps")) {
-        kbitps.setText(numText(Int(fps * leading(pixels) * bpp / 1000)));
+        // The video bitrate's own bounds hold here too: its handler may not run to clamp it.
+        const double rate = Int(fps * leading(pixels) * bpp / 1000);
+        kbitps.setText(numText(std::clamp(rate, 0.0, 16000.0)));
         st.busy = false;
         return;
     }
@@ -80,6 +83,9 @@ void Solver::fromBitsPerPixel() {
     if (perFrame == 0) return;
     const double aspectValue = double(st.aspectValue);
     const double w = std::sqrt(div(perFrame, pixelRatio()) * aspectValue);
+    // Less than a pixel a side is no picture: writing it would send the zero pixel count and
+    // this solver chasing each other. Stop as when nothing fits.
+    if (Int(w) < 1 || Int(div(w, aspectValue)) < 1) return;
     Bwidth.setText(numText(Int(w)));
     Bheight.setText(numText(Int(div(w, aspectValue))));
     st.busy = false;
