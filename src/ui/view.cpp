@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "ui/images.h"
+#include "ui/reading_order.h"
 #include "ui/widgets.h"
 #include "ui/window_widget.h"
 
@@ -57,8 +58,27 @@ View::View(forms::Runtime& rt) : rt_(rt) {
         }
         for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture})
             applyWindow(w, p);
+        orderTabs(w);
+        nameControls(w);
     }
     rt.setObserver(this);
+}
+
+// Tab follows the layout: rows top to bottom, left to right.
+void View::orderTabs(const forms::Window& w) {
+    QWidget* previous = nullptr;
+    for (forms::Control* c : readingOrder(w)) {
+        QWidget* next = widgets_.value(c);
+        if (!next || next->focusPolicy() == Qt::NoFocus) continue;
+        if (previous) QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+void View::nameControls(const forms::Window& w) {
+    for (const auto& c : w.controls())
+        if (QWidget* widget = widgets_.value(c.get()))
+            widget->setAccessibleName(accessibleName(w, *c));
 }
 
 View::~View() {
@@ -170,6 +190,8 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 l->setText(c.caption());
             else if (auto* b = dynamic_cast<QAbstractButton*>(w))
                 b->setText(c.caption());
+            // A new caption (another language) renames the controls it labels.
+            if (windows_.contains(&c.window())) nameControls(c.window());
             break;
         case Prop::Value:
             if (auto* cb = dynamic_cast<CheckWidget*>(w)) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -94,4 +96,47 @@ TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
     EXPECT_EQ(k.rt.focused(), &kbitps);
     EXPECT_TRUE(widget("kbitps")->hasFocus());
     EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
+}
+
+// Tab walks the main window as it reads: row by row, left to right; after the play time
+// come its minutes and seconds.
+TEST_F(ViewTest, TabOrderFollowsTheLayout) {
+    QWidget* main = view.window(k.form1);
+    QWidget* first = widget("HH");
+    std::vector<QWidget*> chain{first};
+    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
+        if (w->window() == main && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
+            chain.push_back(w);
+    ASSERT_GE(chain.size(), 20u);
+    EXPECT_EQ(chain[1], widget("MM"));
+    EXPECT_EQ(chain[2], widget("SS"));
+    // The cycle starts at the top of the window.
+    std::rotate(chain.begin(),
+                std::min_element(chain.begin(), chain.end(),
+                                 [](QWidget* a, QWidget* b) { return a->y() < b->y(); }),
+                chain.end());
+    for (size_t i = 1; i < chain.size(); ++i) {
+        const QRect a = chain[i - 1]->geometry(), b = chain[i]->geometry();
+        // Nothing comes back to the left unless it starts a lower row.
+        EXPECT_TRUE(b.x() >= a.x() || b.center().y() > a.bottom())
+            << qPrintable(chain[i - 1]->accessibleName()) << " then "
+            << qPrintable(chain[i]->accessibleName());
+    }
+}
+
+// A screen reader announces every control by its caption, or by the caption that labels it,
+// in the language on screen.
+TEST_F(ViewTest, EveryVisibleControlHasAnAccessibleName) {
+    for (auto& c : k.form1.controls()) {
+        QWidget* w = view.widget(*c);
+        if (!w || !c->visible()) continue;
+        EXPECT_FALSE(w->accessibleName().isEmpty()) << qPrintable(c->path());
+        // Not the internal name, unless that is the caption itself.
+        if (c->caption().trimmed() != c->name()) {
+            EXPECT_NE(w->accessibleName(), c->name()) << qPrintable(c->path());
+        }
+    }
+    EXPECT_EQ(widget("groesse")->accessibleName(), "Filesize");
+    k.rt.userClick(*k.form1.find("deutsch"));
+    EXPECT_EQ(widget("groesse")->accessibleName(), "Dateigrösse");
 }
