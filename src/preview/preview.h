@@ -4,7 +4,9 @@
 
 namespace preview {
 
-// The preview window: shows the target picture size and resizes it by its grip.
+// The preview window: a black surface of the target picture size. It moves by dragging, hides
+// on a double click, resizes by its grip (writing the size back into the picture geometry),
+// turns translucent, and scolds a user who shrinks it to nothing.
 class Preview : public app::Part {
   public:
     explicit Preview(app::Korvel& k);
@@ -12,6 +14,29 @@ class Preview : public app::Part {
     void fit(double widthTwips, double heightTwips);
     // Resets the window and scolds the user.
     void stopp();
+
+  private:
+    // moving.cpp
+    void wireMoving();
+    void open();
+    void pressSurface(const forms::MouseArgs& m);
+    void dragSurface(const forms::MouseArgs& m);
+
+    // resizing.cpp
+    void wireResizing();
+    void pressGrip(const forms::MouseArgs& m);
+    void dragGrip(const forms::MouseArgs& m);
+    void releaseGrip();
+    void writeBack();
+    void stretchPicture();
+    void transparencyChange();
+    void placeGrip();
+    void scold();
+
+    forms::Window& f2;
+    forms::Button& sizebutton;
+    forms::Timer& DivXTimer;
+    bool placed_ = false;  // opened once: from then on it stays where the user put it
 };
 
 }  // namespace preview
