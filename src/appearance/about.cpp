@@ -1,9 +1,88 @@
 #include "appearance/about.h"
 
 #include "app/korvel.h"
+#include "app/links.h"
+#include "app/version.h"
 
 namespace appearance {
+using forms::Color;
+using forms::Label;
 
-About::About(app::Korvel& k) : Part(k) {}
+namespace {
+const char* const kLinks[] = {"Label2", "Label3", "Label6", "lblDivXVersion"};
+}
+
+About::About(app::Korvel& k) : Part(k), w(k.about) {
+    k.form1.get<Label>("info").onClick = [this] { open(); };
+    w.onLoad = [this] {
+        w.setCaption(QStringLiteral("About Korvel"));
+        w.get<Label>("lblVersion")
+            .setCaption(QStringLiteral("Version %1.%2.%3")
+                            .arg(app::version::major)
+                            .arg(app::version::minor)
+                            .arg(app::version::revision));
+    };
+    w.get<forms::Timer>("KorvelTimer").onTimer = [this] { tick(); };
+    const std::pair<const char*, const char*> targets[] = {
+        {"Label3", app::links::homepage},
+        {"Label2", app::links::bugMail},
+        {"Label6", app::links::bugPage},
+        {"lblDivXVersion", app::links::codecPage}};
+    for (const auto& [name, target] : targets) {
+        auto& link = w.get<Label>(QLatin1String(name));
+        link.setPointer(forms::Pointer::Hand);
+        link.onClick = [this, target = target] {
+            this->k.sv.launcher.open(QString::fromUtf8(target));
+        };
+        link.onMouseMove = [this, &link](const forms::MouseArgs&) { hover(&link); };
+    }
+    w.onMouseDown = [this](const forms::MouseArgs& m) { press(m); };
+    w.onMouseMove = [this](const forms::MouseArgs& m) {
+        hover(nullptr);
+        drag(m);
+    };
+    w.onMouseUp = [this](const forms::MouseArgs&) { moving_ = false; };
+    w.onDblClick = [this] {
+        w.get<forms::Timer>("KorvelTimer").setEnabled(false);
+        w.hide();
+    };
+}
+
+void About::open() {
+    w.show();
+    w.get<forms::Timer>("KorvelTimer").setEnabled(true);
+}
+
+// Twice a second the product name takes another colour and font.
+void About::tick() {
+    auto& name = w.get<Label>("Label1");
+    const int red = int(Int(random() * 100 + 51));
+    const int green = int(Int(random() * 50 + 202));
+    const int blue = int(Int(random() * 100 + 51));
+    name.setForeColor(Color::rgb(red, green, blue));
+    static const char* const fonts[] = {
+        "Arial",       "Verdana",       "Arial Narrow",    "Comic Sans MS", "Courier New",
+        "Arial Black", "MS Sans Serif", "Times New Roman", "Tahoma",        "Lucida Blackletter"};
+    name.setFontName(QLatin1String(fonts[int(Int(random() * 10)) % 10]));
+}
+
+// The link under the mouse lights up; the surface puts them all back to white.
+void About::hover(Label* over) {
+    for (const char* n : kLinks) {
+        auto& link = w.get<Label>(QLatin1String(n));
+        link.setForeColor(&link == over ? Color::rgb(200, 200, 255) : Color::rgb(255, 255, 255));
+    }
+}
+
+void About::press(const forms::MouseArgs& m) {
+    pressX_ = int(whole(m.x));
+    pressY_ = int(whole(m.y));
+    moving_ = true;
+}
+
+void About::drag(const forms::MouseArgs& m) {
+    if (!moving_) return;
+    w.move(w.left() - int(whole(pressX_ - m.x)), w.top() - int(whole(pressY_ - m.y)));
+}
 
 }  // namespace appearance

@@ -4,10 +4,21 @@
 
 namespace appearance {
 
-// The About window.
+// The About window: version, links, and a name that keeps changing its colour and font.
 class About : public app::Part {
   public:
     explicit About(app::Korvel& k);
+
+  private:
+    void open();
+    void tick();
+    void hover(forms::Label* over);
+    void press(const forms::MouseArgs& m);
+    void drag(const forms::MouseArgs& m);
+
+    forms::Window& w;
+    int pressX_ = 0, pressY_ = 0;
+    bool moving_ = false;
 };
 
 }  // namespace appearance

@@ -27,6 +27,8 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     picture(f, "green", "green", {0, 0, 0, 0}).setVisible(false);
     picture(f, "baselShape", QString(), {0, 0, 209, 353}).setVisible(false);
 
+    // Dark, so that the links' white and light blue read well.
+    about.setBackColor(forms::Color::rgb(38, 45, 57));
     about.resize(twips(300), twips(170));
     label(about, "Label1", "Korvel5.1", {12, 10, 276, 30});
     label(about, "lblVersion", "Version", {12, 44, 276, 15});
@@ -35,6 +37,9 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     label(about, "Label2", "Mail a bug report", {12, 102, 276, 15});
     label(about, "Label6", "Report a bug - klick here!", {12, 120, 276, 15});
     label(about, "lblThanks", "Merci to our French translators!", {12, 142, 276, 15});
+    for (const auto& c : about.controls())
+        c->setForeColor(forms::Color::rgb(255, 255, 255));
+    about.get<forms::Label>("Label1").setForeColor(forms::Color::rgb(120, 230, 120));
     timer(about, "KorvelTimer", 500);
 
     debug.setCaption("Debug-Form");

@@ -4,7 +4,7 @@
 
 namespace appearance {
 
-// Window transparency, dragging, size modes, breathing and colour themes.
+// Window transparency, dragging the main window, size modes, breathing and colour themes.
 class Look : public app::Part {
   public:
     explicit Look(app::Korvel& k);
@@ -13,6 +13,27 @@ class Look : public app::Part {
     void sizeMin();
     void sizeMid();
     void sizeMax();
+    void startBreathing();
+
+    // Themes (their keywords are in the notes box).
+    void RndColor();
+    void purpleTheme();
+    void baselGerman();
+    void redTheme();
+    void greenTheme();
+
+  private:
+    void wire();
+    void press(const forms::MouseArgs& m);
+    void drag(const forms::MouseArgs& m);
+    void release();
+    void breathe();
+    void sizeMode(int height, const char* next, bool hideSettings, bool showExtras,
+                  const char* stored);
+    void alphaAll(int alpha);
+    // The red and green themes differ only in their colours and backdrop.
+    void signalTheme(const char* backdrop, forms::Color strong, forms::Color deep,
+                     const char* caption);
 };
 
 }  // namespace appearance

@@ -1,5 +1,6 @@
 #include "ui/images.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QHash>
@@ -188,6 +189,59 @@ void mainBackdrop(QPainter& p, const QRectF& r) {
         if (y < r.bottom()) p.drawLine(QPointF(r.left() + 4, y), QPointF(r.right() - 4, y));
 }
 
+// The notes keywords' pictures for the preview: a face, two faces, a flame, twelve monkeys.
+void face(QPainter& p, const QRectF& r, QColor skin, bool crossed) {
+    p.setPen(QPen(Qt::black, std::max(1.0, r.width() / 60)));
+    p.setBrush(skin);
+    p.drawEllipse(
+        r.adjusted(r.width() * 0.1, r.height() * 0.1, -r.width() * 0.1, -r.height() * 0.1));
+    const qreal ex = r.width() * 0.32, ey = r.height() * 0.4, d = r.width() * 0.08;
+    for (qreal x : {r.left() + ex, r.right() - ex}) {
+        if (crossed) {
+            p.drawLine(QPointF(x - d, r.top() + ey - d), QPointF(x + d, r.top() + ey + d));
+            p.drawLine(QPointF(x - d, r.top() + ey + d), QPointF(x + d, r.top() + ey - d));
+        } else {
+            p.drawEllipse(QPointF(x, r.top() + ey), d, d);
+        }
+    }
+    p.drawArc(QRectF(r.left() + r.width() * 0.3, r.top() + r.height() * 0.5, r.width() * 0.4,
+                     r.height() * 0.2),
+              200 * 16, 140 * 16);
+}
+
+void dumb(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(255, 236, 140));
+    face(p, r, QColor(255, 214, 90), true);
+}
+
+void dumber(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(255, 236, 140));
+    face(p, QRectF(r.left(), r.top(), r.width() / 2, r.height()), QColor(255, 214, 90), true);
+    face(p, QRectF(r.center().x(), r.top(), r.width() / 2, r.height()), QColor(250, 190, 70), true);
+}
+
+void flame(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(30, 0, 0));
+    QPainterPath path;
+    path.moveTo(r.center().x(), r.top() + r.height() * 0.1);
+    path.cubicTo(r.right(), r.top() + r.height() * 0.5, r.right() - r.width() * 0.1, r.bottom(),
+                 r.center().x(), r.bottom() - r.height() * 0.05);
+    path.cubicTo(r.left() + r.width() * 0.1, r.bottom(), r.left(), r.top() + r.height() * 0.5,
+                 r.center().x(), r.top() + r.height() * 0.1);
+    QLinearGradient g(r.topLeft(), r.bottomLeft());
+    g.setColorAt(0, QColor(255, 230, 80));
+    g.setColorAt(1, QColor(230, 40, 0));
+    p.fillPath(path, g);
+}
+
+void monkeys(QPainter& p, const QRectF& r) {
+    p.fillRect(r, QColor(40, 70, 40));
+    const qreal w = r.width() / 4, h = r.height() / 3;
+    for (int i = 0; i < 12; ++i)
+        face(p, QRectF(r.left() + (i % 4) * w, r.top() + (i / 4) * h, w, h), QColor(150, 100, 60),
+             false);
+}
+
 const QHash<QString, Draw>& drawings() {
     static const QHash<QString, Draw> table = {
         {"mainBackdrop", mainBackdrop},
@@ -212,6 +266,10 @@ const QHash<QString, Draw>& drawings() {
              flag(p, r, {QColor(0, 35, 149), Qt::white, QColor(237, 41, 57)}, true);
          }},
         {"flagEnglish", unionFlag},
+        {"dumb", dumb},
+        {"dumber", dumber},
+        {"hot", flame},
+        {"tm", monkeys},
         {"ten", [](QPainter& p,
                    const QRectF& r) { backdrop(p, r, QColor(120, 0, 0), QColor(255, 40, 40)); }},
         {"green", [](QPainter& p,
