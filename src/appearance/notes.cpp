@@ -96,8 +96,13 @@ void Notes::debugKeyword() {
     st.debugMode = true;
     k.form1.get<TextBox>("notebox").setText(QStringLiteral("Restart Korvel to disable debugmode!"));
     k.debug.show();
-    for (const char* name : {"hkbitps", "hkBytesps", "scrollvalue", "hgroesse", "US"})
-        k.form1.find(QLatin1String(name))->setVisible(true);
+    // The program's inner values, shown to read: typing into them would feed the calculator
+    // values it never checks.
+    for (const char* name : {"hkbitps", "hkBytesps", "scrollvalue", "hgroesse", "US"}) {
+        auto& field = k.form1.get<TextBox>(QLatin1String(name));
+        field.setReadOnly(true);
+        field.setVisible(true);
+    }
     auto& debugtext = k.debug.get<TextBox>("debugtext");
     debugtext.setText(banner().join(kCrlf));
     message(QStringLiteral("degubmode enabled!"));

@@ -34,7 +34,8 @@ void Preview::wireResizing() {
 void Preview::pressGrip(const forms::MouseArgs& m) {
     auto& pv = k.pv;
     pv.resizing = true;
-    pv.gripRatio = numText(div(f2.width(), f2.height()));
+    // A window with no height has no shape to keep.
+    attempt([&] { pv.gripRatio = numText(div(f2.width(), f2.height())); });
     DivXTimer.setEnabled(true);
     st.focusField = QStringLiteral("sizebutton");
     pv.gripX = numText(m.x);
