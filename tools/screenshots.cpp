@@ -65,8 +65,26 @@ int main(int argc, char** argv) {
         ok &= p.grab(p.k.form1, file(QStringLiteral("main-") + QLatin1String(code)));
         ok &= p.grab(p.k.form3, file(QStringLiteral("settings-") + QLatin1String(code)));
     }
-    Program p;
-    for (auto* w : {&p.k.disk, &p.k.form2, &p.k.about, &p.k.debug})
-        ok &= p.grab(*w, file(w->name().toLower()));
+    {
+        Program p;
+        for (auto* w : {&p.k.disk, &p.k.form2, &p.k.about})
+            ok &= p.grab(*w, file(w->name().toLower()));
+        p.k.rt.userType(p.k.form1.get<forms::TextBox>("notebox"), QStringLiteral("debug"));
+        p.k.rt.userType(p.k.form1.get<forms::TextBox>("groesse"), QStringLiteral("701"));
+        ok &= p.grab(p.k.debug, file(QStringLiteral("frmdebug")));
+        ok &= p.grab(p.k.form1, file(QStringLiteral("main-debug")));
+    }
+    // The smaller window heights, and the themes the notes keywords switch on.
+    for (const char* mode : {"min", "midi"}) {
+        Program p;
+        if (QLatin1String(mode) == QLatin1String("midi")) p.k.rt.userClick(*p.k.form1.find("min"));
+        p.k.rt.userClick(*p.k.form1.find(QLatin1String(mode)));
+        ok &= p.grab(p.k.form1, file(QStringLiteral("main-") + QLatin1String(mode)));
+    }
+    for (const char* theme : {"red", "green", "purple", "basel", "rnd"}) {
+        Program p;
+        p.k.rt.userPaste(p.k.form1.get<forms::TextBox>("notebox"), QLatin1String(theme));
+        ok &= p.grab(p.k.form1, file(QStringLiteral("theme-") + QLatin1String(theme)));
+    }
     return ok ? 0 : 1;
 }

@@ -7,7 +7,7 @@ using namespace app::declare;
 
 void declareControls(forms::Window& f, forms::Window& about, forms::Window& debug) {
     f.setPicture("mainBackdrop");
-    label(f, "info", "Korvel - bitrate calculator", {4, 3, 170, 14});
+    label(f, "info", "Korvel - bitrate calculator", {4, 3, 254, 14});
     pictureButton(f, "min", "modeMin", {318, 2, 14, 14});
     pictureButton(f, "midi", "modeMid", {318, 2, 14, 14}).setVisible(false);
     pictureButton(f, "max", "modeMax", {318, 2, 14, 14}).setVisible(false);

@@ -149,6 +149,8 @@ void Look::purpleTheme() {
     for (const auto& c : k.form1.controls()) {
         if (c->kind() == Kind::Label) {
             c->setForeColor(purple);
+        } else if (c->name() == QLatin1String("notebox")) {
+            c->setForeColor(purple);  // every note repaints its background light
         } else if (c->kind() == Kind::TextBox || c->kind() == Kind::ComboBox) {
             c->setBackColor(purple);
             c->setForeColor(white);

@@ -31,6 +31,7 @@ void Notes::debugwrite(const QString& entry) {
         text.setText(text.text() + entry);
     else
         text.setText(text.text() + QLatin1Char('\r') + entry);
+    text.setCaret(int(text.text().size()));  // the newest line in view
 }
 
 void Notes::noteboxChange() {

@@ -114,7 +114,11 @@ QWidget* View::create(forms::Control& c, QWidget* parent) {
         default: {
             auto* l = new LabelWidget(*this, c, parent);
             l->setMouseTracking(true);
-            if (c.kind() == Kind::Picture) l->setScaledContents(true);
+            if (c.kind() == Kind::Picture) {
+                l->setScaledContents(true);
+                // Pictures are drawn on the window's surface, beneath its fields and buttons.
+                l->lower();
+            }
             return l;
         }
     }
