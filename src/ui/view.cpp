@@ -180,6 +180,8 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 if (f->text() != t.text()) f->setText(t.text());
                 if (t.selLength() > 0)
                     f->setSelection(t.caret(), t.selLength());
+                else if (!f->hasFocus() && &c != rt_.focused())
+                    f->setCursorPosition(0);  // a field not being edited shows its beginning
                 else
                     f->setCursorPosition(t.caret());
             } else if (auto* m = dynamic_cast<MemoWidget*>(w)) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -45,3 +47,18 @@ TEST(QtLauncher, StartsTheFirstCalculatorFoundThatRuns) {
 #endif
 
 }  // namespace
+
+// The About window's documentation links find the installed files beside the program.
+TEST(QtLauncher, DocumentationLinksFindTheInstalledFiles) {
+    QTemporaryDir root;
+    QDir(root.path()).mkpath("bin");
+    QDir(root.path()).mkpath("share/doc/korvel");
+    QFile guide(root.filePath("share/doc/korvel/user-guide.md"));
+    ASSERT_TRUE(guide.open(QIODevice::WriteOnly));
+    guide.close();
+    const QString bin = root.filePath("bin");
+    EXPECT_EQ(QtLauncher::documentationFile("doc:user-guide.md", bin),
+              QFileInfo(guide.fileName()).canonicalFilePath());
+    EXPECT_TRUE(QtLauncher::documentationFile("doc:missing.md", bin).isEmpty());
+    EXPECT_TRUE(QtLauncher::documentationFile("https://example.org", bin).isEmpty());
+}

@@ -1,6 +1,9 @@
 #include "platform/qt/launcher.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
@@ -41,7 +44,24 @@ bool QtLauncher::startCalculator() {
     return false;
 }
 
+QString QtLauncher::documentationFile(const QString& target, const QString& programDir) {
+    static const QString prefix = QStringLiteral("doc:");
+    if (!target.startsWith(prefix)) return {};
+    const QString name = target.mid(prefix.size());
+    const QDir dir(programDir);
+    for (const QString& candidate :
+         {dir.filePath(QStringLiteral("../share/doc/korvel/") + name),
+          QDir(QStringLiteral(KORVEL_SOURCE_DIR)).filePath(QStringLiteral("docs/") + name),
+          QDir(QStringLiteral(KORVEL_SOURCE_DIR)).filePath(name)})
+        if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath();
+    return {};
+}
+
 bool QtLauncher::open(const QString& target) {
+    if (target.startsWith(QLatin1String("doc:"))) {
+        const QString file = documentationFile(target, QCoreApplication::applicationDirPath());
+        return !file.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    }
     const QUrl url = QUrl::fromUserInput(target);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
