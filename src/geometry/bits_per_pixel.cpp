@@ -10,12 +10,6 @@
 namespace geometry {
 using forms::RuntimeError;
 
-namespace {
-bool is(const QString& field, const char* name) {
-    return field == QLatin1String(name);
-}
-}  // namespace
-
 void Geometry::bitspropixel() {
     if (st.busy) return;
     try {

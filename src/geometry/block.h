@@ -11,6 +11,8 @@ class Block : public app::Part {
     explicit Block(app::Korvel& k);
 
   protected:
+    // A state text such as focusField holds this name.
+    static bool is(const QString& field, const char* name) { return field == QLatin1String(name); }
     // The aspect ratio as a plain number from the field and its unit.
     void readAspect();
     // The aspect ratio is free (held as 0).

@@ -29,7 +29,7 @@ void Geometry::wire() {
     };
     ScrollBar1.onChange = [this] { sliderChange(); };
     ScrollBar1.onScroll = [this] {
-        if (st.focusField != QLatin1String("bitsperpixel")) size();
+        if (!is(st.focusField, "bitsperpixel")) size();
     };
 
     pixels.onChange = [this] { pixelsChange(); };

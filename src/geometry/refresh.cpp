@@ -8,12 +8,6 @@
 namespace geometry {
 using forms::RuntimeError;
 
-namespace {
-bool is(const QString& field, const char* name) {
-    return field == QLatin1String(name);
-}
-}  // namespace
-
 void Geometry::size() {
     if (st.busy || is(st.focusField, "sizebutton") || is(st.focusField, "Bheight")) return;
     try {

@@ -9,12 +9,6 @@
 namespace geometry {
 using forms::RuntimeError;
 
-namespace {
-bool is(const QString& field, const char* name) {
-    return field == QLatin1String(name);
-}
-}  // namespace
-
 void Geometry::aspectChange() {
     if (st.busy) return;
     try {

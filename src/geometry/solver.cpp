@@ -9,12 +9,6 @@
 namespace geometry {
 using forms::RuntimeError;
 
-namespace {
-bool is(const QString& field, const char* name) {
-    return field == QLatin1String(name);
-}
-}  // namespace
-
 Solver::Solver(app::Korvel& k) : Block(k) {}
 
 void Solver::resolution() {
