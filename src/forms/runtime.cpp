@@ -209,6 +209,7 @@ void Runtime::userKey(Control& c, int keyCode) {
 void Runtime::userClick(Control& c, const QString& item) {
     if (!usable(c)) return;
     const MouseArgs left{1, 0, 0, 0};
+    endPress(left);
     dispatch([&] { focusForUser(c); });
     dispatch([&] {
         if (c.onMouseDown) raise(c, "MouseDown", [&] { c.onMouseDown(left); });
@@ -264,16 +265,39 @@ const MouseHandler& mouseHandler(const MouseHandler& d, const MouseHandler& m,
 
 void Runtime::userMouse(Control& c, char what, const MouseArgs& m) {
     if (!usable(c)) return;
-    const MouseHandler& h = mouseHandler(c.onMouseDown, c.onMouseMove, c.onMouseUp, what);
-    if (!h) return;
-    dispatch([&] { raise(c, mouseEvent(what), [&] { h(m); }); });
+    mouse({&c, nullptr}, what, m);
 }
 
 void Runtime::userMouse(Window& w, char what, const MouseArgs& m) {
     if (!w.visible()) return;
-    const MouseHandler& h = mouseHandler(w.onMouseDown, w.onMouseMove, w.onMouseUp, what);
+    mouse({nullptr, &w}, what, m);
+}
+
+void Runtime::mouse(MouseTarget target, char what, const MouseArgs& m) {
+    if (what == 'u') {
+        // The release belongs to what got the press; a second release has nothing to end.
+        endPress(m);
+        return;
+    }
+    if (what == 'd' || m.button == 0) endPress(m);  // the release of an earlier press was lost
+    if (what == 'd') pressed_ = target;
+    Control* c = target.control;
+    Window* w = target.window;
+    const MouseHandler& h = c ? mouseHandler(c->onMouseDown, c->onMouseMove, c->onMouseUp, what)
+                              : mouseHandler(w->onMouseDown, w->onMouseMove, w->onMouseUp, what);
     if (!h) return;
-    dispatch([&] { raise(w.name(), mouseEvent(what), [&] { h(m); }); });
+    const QString source = c ? c->path() : w->name();
+    dispatch([&] { raise(source, mouseEvent(what), [&] { h(m); }); });
+}
+
+void Runtime::endPress(const MouseArgs& m) {
+    const MouseTarget was = pressed_;
+    if (!was.control && !was.window) return;
+    pressed_ = {};
+    const MouseHandler& h = was.control ? was.control->onMouseUp : was.window->onMouseUp;
+    if (!h) return;
+    const QString source = was.control ? was.control->path() : was.window->name();
+    dispatch([&] { raise(source, "MouseUp", [&] { h(m); }); });
 }
 
 void Runtime::userScroll(ScrollBar& s, int value, bool released) {

@@ -71,6 +71,11 @@ class Runtime {
     void userDblClick(Window& w);
     void userMouse(Control& c, char what, const MouseArgs& m);  // 'd'own, 'm'ove, 'u'p
     void userMouse(Window& w, char what, const MouseArgs& m);
+    // A press lasts only while a button is held: a move with no button, a new press or a click
+    // ends it exactly as its release would, and a release runs its handling once, on whatever
+    // got the press.
+    bool mousePressed() const { return pressed_.control || pressed_.window; }
+    void endPress(const MouseArgs& m);
     void userScroll(ScrollBar& s, int value, bool released);
     void fireTimer(Timer& t);
 
@@ -103,12 +108,19 @@ class Runtime {
     void settle();
     void focusForUser(Control& c);
     TextBox* typingTarget(TextBox& t);  // focuses t; the text box that then gets the keys
+    struct MouseTarget {
+        Control* control = nullptr;
+        Window* window = nullptr;
+        bool is(const Control* c, const Window* w) const { return control == c && window == w; }
+    };
+    void mouse(MouseTarget target, char what, const MouseArgs& m);
     void report(const QString& line);
     void escape(const QString& what);
 
     NumberLocale locale_;
     std::vector<std::unique_ptr<Window>> windows_;
     Control* focused_ = nullptr;
+    MouseTarget pressed_;
     std::deque<Control*> pendingFocus_;
     int depth_ = 0, entries_ = 0, guardHits_ = 0, escaped_ = 0;
     bool ended_ = false;

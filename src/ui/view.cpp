@@ -4,8 +4,10 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+#include "ui/focus_mark.h"
 #include "ui/images.h"
 #include "ui/reading_order.h"
+#include "ui/tab_order.h"
 #include "ui/widgets.h"
 #include "ui/window_widget.h"
 
@@ -29,6 +31,25 @@ namespace {
 QColor qcolor(forms::Color c) {
     return QColor(c.r, c.g, c.b);
 }
+
+// Ends a press whose release went astray (to a message box, another program, or nowhere): the
+// first move without a button anywhere in the program counts as the release.
+class PressWatch : public QObject {
+  public:
+    explicit PressWatch(forms::Runtime& rt) : rt_(rt) {}
+
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::MouseMove && rt_.mousePressed()) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (m->buttons() == Qt::NoButton) rt_.endPress(mouseArgs(m, 'm'));
+        }
+        return QObject::eventFilter(o, e);
+    }
+
+  private:
+    forms::Runtime& rt_;
+};
 
 Qt::CursorShape cursorOf(forms::Pointer p) {
     switch (p) {
@@ -62,14 +83,31 @@ View::View(forms::Runtime& rt) : rt_(rt) {
         nameControls(w);
     }
     rt.setObserver(this);
+    pressWatch_ = std::make_unique<PressWatch>(rt);
+    focusMark_ = std::make_unique<FocusMark>();
+    if (QCoreApplication* app = QCoreApplication::instance())
+        app->installEventFilter(pressWatch_.get());
 }
 
-// Tab follows the layout: rows top to bottom, left to right.
+// Tab follows the way the form is filled; what the order leaves out follows in reading order.
 void View::orderTabs(const forms::Window& w) {
+    std::vector<forms::Control*> order;
+    for (const QString& name : tabOrder(w.name()))
+        if (forms::Control* c = w.find(name)) order.push_back(c);
+    const size_t named = order.size();
+    for (forms::Control* c : readingOrder(w))
+        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
     QWidget* previous = nullptr;
-    for (forms::Control* c : readingOrder(w)) {
+    for (size_t i = 0; i < order.size(); ++i) {
+        forms::Control* c = order[i];
         QWidget* next = widgets_.value(c);
-        if (!next || next->focusPolicy() == Qt::NoFocus) continue;
+        if (!next) continue;
+        if (clickOnly(c->name())) next->setFocusPolicy(Qt::ClickFocus);
+        // Pictures that do something when clicked, and labels the order names, are reached by
+        // Tab and pressed by Space.
+        if (c->onClick && (c->kind() == Kind::Picture || (c->kind() == Kind::Label && i < named)))
+            next->setFocusPolicy(Qt::StrongFocus);
+        if (!(next->focusPolicy() & Qt::TabFocus)) continue;
         if (previous) QWidget::setTabOrder(previous, next);
         previous = next;
     }
@@ -83,6 +121,8 @@ void View::nameControls(const forms::Window& w) {
 
 View::~View() {
     rt_.setObserver(nullptr);
+    focusMark_.reset();  // it lives in one of the windows until they go
+    pressWatch_.reset();
     qDeleteAll(windows_);
 }
 
@@ -247,6 +287,8 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 const QSignalBlocker block(s);
                 auto& bar = static_cast<forms::ScrollBar&>(c);
                 s->setRange(bar.min(), bar.max());
+                s->setSingleStep(bar.smallChange());
+                s->setPageStep(bar.largeChange());
                 s->setValue(bar.value());
             }
             break;
@@ -344,7 +386,8 @@ void View::dblClick(forms::Window& w) {
 }
 
 void View::focusIn(forms::Control& c) {
-    if (syncingFocus_ || rt_.focused() == &c) return;
+    // A picture reached by Tab has the keyboard, but the program's focus stays where it was.
+    if (syncingFocus_ || rt_.focused() == &c || !c.focusKind()) return;
     rt_.userFocus(c);
     if (rt_.focused() != &c) focusChanged(rt_.focused());
 }

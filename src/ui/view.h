@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QtGlobal>
 #include <functional>
+#include <memory>
 
 #include "forms/runtime.h"
 
@@ -55,6 +56,8 @@ class View : public forms::Observer {
     void nameControls(const forms::Window& w);
 
     forms::Runtime& rt_;
+    std::unique_ptr<QObject> pressWatch_;
+    std::unique_ptr<QWidget> focusMark_;
     QHash<const forms::Control*, QWidget*> widgets_;
     QHash<const forms::Window*, WindowWidget*> windows_;
     bool syncingFocus_ = false;

@@ -6,22 +6,28 @@
 
 namespace ui {
 
+// A control keeps its own mouse events: one its Qt base ignores must not reach the window
+// beneath, which would take the press for the start of a drag while the release, held by the
+// control, never came.
 template <class Base>
 void Bound<Base>::mousePressEvent(QMouseEvent* e) {
     view_.mouse(model_, 'd', e);
     Base::mousePressEvent(e);
+    e->accept();
 }
 
 template <class Base>
 void Bound<Base>::mouseMoveEvent(QMouseEvent* e) {
     view_.mouse(model_, 'm', e);
     Base::mouseMoveEvent(e);
+    e->accept();
 }
 
 template <class Base>
 void Bound<Base>::mouseReleaseEvent(QMouseEvent* e) {
     view_.mouse(model_, 'u', e);
     Base::mouseReleaseEvent(e);
+    e->accept();
 }
 
 template <class Base>
@@ -109,6 +115,14 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
         view_.clicked(model_);
 }
 
+void LabelWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
+        view_.clicked(model_);
+    else
+        QLabel::keyPressEvent(e);
+}
+
 ButtonWidget::ButtonWidget(View& view, forms::Control& model, QWidget* parent)
     : Bound(view, model, parent) {
     QObject::connect(this, &QPushButton::clicked, this, [this] { view_.clicked(model_); });
@@ -144,6 +158,8 @@ ComboWidget::ComboWidget(View& view, forms::TextBox& model, QWidget* parent)
 ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
     : Bound(view, model, parent) {
     setOrientation(Qt::Horizontal);
+    // Left and Page Down go down, Right and Page Up go up.
+    setInvertedControls(false);
     QObject::connect(this, &QScrollBar::sliderMoved, this,
                      [this, &model](int v) { view_.scroll(model, v, false); });
     QObject::connect(this, &QScrollBar::sliderReleased, this,
