@@ -108,6 +108,7 @@ void Korvel::start() {
     rt.dispatch([this] {
         form1.load();
         form1.show();
+        keepOnScreen(form1);
     });
     rt.userFocus(form1.get<forms::TextBox>("HH"));
 }

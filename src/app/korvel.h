@@ -52,6 +52,8 @@ class Korvel {
     void start();
     // Ends the program; saved tells the outside world whether the preferences were written.
     [[noreturn]] void endProgram(bool saved);
+    // A window the program shows or places is kept inside the screen the main window is on.
+    void keepOnScreen(forms::Window& w);
 
     forms::Runtime rt;
     platform::Services sv;

@@ -50,6 +50,7 @@ About::About(app::Korvel& k) : Part(k), w(k.about) {
 
 void About::open() {
     w.show();
+    k.keepOnScreen(w);
     w.get<forms::Timer>("KorvelTimer").setEnabled(true);
 }
 

@@ -97,6 +97,7 @@ void Notes::debugKeyword() {
     st.debugMode = true;
     k.form1.get<TextBox>("notebox").setText(QStringLiteral("Restart Korvel to disable debugmode!"));
     k.debug.show();
+    k.keepOnScreen(k.debug);
     // The program's inner values, shown to read: typing into them would feed the calculator
     // values it never checks.
     for (const char* name : {"hkbitps", "hkBytesps", "scrollvalue", "hgroesse", "US"}) {

@@ -65,6 +65,7 @@ void DiskWindow::toggle() {
     }
     disk.show();
     disk.move(k.form1.left() + 1000, k.form1.top() - 3250);
+    k.keepOnScreen(disk);
 }
 
 void DiskWindow::comboClick() {

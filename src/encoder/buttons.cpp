@@ -67,6 +67,7 @@ void Encoder::showSettings(int rightOfMain) {
     auto& f3 = k.form3;
     f3.show();
     f3.move(k.form1.left() + rightOfMain, k.form1.top() + 3000);
+    k.keepOnScreen(f3);
 }
 
 // Resizing with a pixel ratio other than 1 distorts the picture: say so and offer the ratio.

@@ -114,6 +114,14 @@ class MemoryLog : public LogFile {
     int writes = 0;
 };
 
+// Unbounded unless a test gives it an area.
+class MemoryScreen : public Screen {
+  public:
+    std::optional<QRect> availableArea(QPoint) const override { return area; }
+    QMargins frame(const QString&) const override { return {}; }
+    std::optional<QRect> area;
+};
+
 // One of each, wired together.
 struct MemoryServices {
     MemoryStore store;
@@ -125,8 +133,10 @@ struct MemoryServices {
     MemoryEffects effects;
     MemoryRegistry registry;
     MemoryLog log;
+    MemoryScreen screen;
     Services services() {
-        return {store, messages, clipboard, random, programEnd, launcher, effects, registry, log};
+        return {store,    messages, clipboard, random, programEnd,
+                launcher, effects,  registry,  log,    screen};
     }
 };
 

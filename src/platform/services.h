@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -62,6 +65,16 @@ class WindowEffects {
     virtual int setOpacity(const QString& window, int alpha) = 0;
 };
 
+// Where the program may place its windows: the available area (without panels and task bars),
+// in twips, of the screen that holds the given point; none when anywhere will do. A window's
+// frame (title bar, borders) lies around its inner size and counts too.
+class Screen {
+  public:
+    virtual ~Screen() = default;
+    virtual std::optional<QRect> availableArea(QPoint at) const = 0;
+    virtual QMargins frame(const QString& window) const = 0;
+};
+
 // A value under the codec's settings key: text, a 32-bit number, or missing (nullopt).
 struct RegValue {
     enum Type { Text, Dword } type = Text;
@@ -93,6 +106,7 @@ struct Services {
     WindowEffects& effects;
     RegistrySource& registry;
     LogFile& log;
+    Screen& screen;
 };
 
 }  // namespace platform

@@ -24,6 +24,7 @@ void Preview::open() {
     f2.show();
     k.geo->size();
     placeGrip();
+    k.keepOnScreen(f2);
 }
 
 void Preview::pressSurface(const forms::MouseArgs& m) {

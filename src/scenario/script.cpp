@@ -145,6 +145,7 @@ const VerbInfo kVerbs[] = {
     {"registry-file", Verb::RegistryFile, 1, 1, false, "registry-file PATH"},
     {"calculator", Verb::Calculator, 1, 1, false, "calculator absent"},
     {"random", Verb::Random, 1, -1, false, "random R..."},
+    {"screen", Verb::Screen, 2, 2, false, "screen W H"},
     {"start", Verb::Start, 0, 0, false, "start"},
     {"restart", Verb::Restart, 0, 0, false, "restart"},
     {"focus", Verb::Focus, 1, 1, true, "focus CTRL"},
@@ -238,6 +239,13 @@ std::optional<QString> readArgs(Command& c, const std::vector<Word>& words) {
                 c.randoms.push_back(*v);
             }
             break;
+        case Verb::Screen: {
+            const auto w = wholeNumber(a[0], 1, 100000), h = wholeNumber(a[1], 1, 100000);
+            if (!w || !h) return bad(QStringLiteral("W and H must be whole numbers of pixels"));
+            c.x = double(*w);
+            c.y = double(*h);
+            break;
+        }
         case Verb::Key:
             if (a[1] == QLatin1String("Enter"))
                 c.number = forms::keys::Enter;

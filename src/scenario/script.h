@@ -32,6 +32,7 @@ enum class Verb {
     RegistryFile,
     Calculator,
     Random,
+    Screen,
     // Running.
     Start,
     Restart,

@@ -14,9 +14,9 @@ namespace {
 struct ProgramRun {
     platform::QtSettingsStore store;
     platform::MemoryServices others;
-    platform::Services services{store,          others.messages,   others.clipboard,
-                                others.random,  others.programEnd, others.launcher,
-                                others.effects, others.registry,   others.log};
+    platform::Services services{
+        store,           others.messages, others.clipboard, others.random, others.programEnd,
+        others.launcher, others.effects,  others.registry,  others.log,    others.screen};
     app::Korvel k{services, forms::NumberLocale::point()};
 
     explicit ProgramRun(const QString& file) : store(file) { k.start(); }

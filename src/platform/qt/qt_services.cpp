@@ -3,7 +3,8 @@
 namespace platform {
 
 Services QtServices::services(RegistrySource& registry) {
-    return {store, messages, clipboard, random, programEnd, launcher, effects, registry, log};
+    return {store,    messages, clipboard, random, programEnd,
+            launcher, effects,  registry,  log,    screen};
 }
 
 }  // namespace platform

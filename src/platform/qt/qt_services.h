@@ -6,6 +6,7 @@
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_end.h"
 #include "platform/qt/random.h"
+#include "platform/qt/screen.h"
 #include "platform/qt/settings_store.h"
 #include "platform/qt/window_effects.h"
 
@@ -21,6 +22,7 @@ struct QtServices {
     QtLauncher launcher;
     QtWindowEffects effects;
     FileLog log;
+    QtScreen screen;
     Services services(RegistrySource& registry);
 };
 
