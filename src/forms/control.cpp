@@ -202,6 +202,12 @@ void ScrollBar::setRange(int min, int max) {
     changed(Prop::Range);
 }
 
+void ScrollBar::setSteps(int small, int large) {
+    small_ = small;
+    large_ = large;
+    changed(Prop::Range);
+}
+
 void ScrollBar::userScroll(int v) {
     v = std::clamp(v, min_, max_);
     if (v != value_) {

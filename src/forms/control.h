@@ -224,13 +224,17 @@ class ScrollBar : public Control {
     int min() const { return min_; }
     int max() const { return max_; }
     void setRange(int min, int max);
+    // How far one arrow click and one click on the track move the value.
+    int smallChange() const { return small_; }
+    int largeChange() const { return large_; }
+    void setSteps(int small, int large);
     // The user drags the thumb: the value follows and the scroll handler runs, no change yet.
     void userScroll(int v);
     // The user lets go: the value is final and the change handler runs once.
     void userRelease(int v);
 
   private:
-    int value_ = 0, min_ = 0, max_ = 32767;
+    int value_ = 0, min_ = 0, max_ = 32767, small_ = 1, large_ = 10;
 };
 
 // Enabled means running; the runtime's timer driver follows every change.

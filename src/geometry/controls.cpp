@@ -16,7 +16,8 @@ void declareControls(forms::Window& f) {
     label(f, "ratio", ":1", {312, 172, 38, 15});
 
     // The presets sit under the ratio they set; the read-out beside them shows in debug mode.
-    scrollBar(f, "ScrollBar1", 0, 2000, 720, {4, 194, 254, 17});
+    // Widths snap to multiples of 4, so a smaller step would be taken straight back.
+    scrollBar(f, "ScrollBar1", 0, 2000, 720, {4, 194, 254, 17}).setSteps(4, 64);
     picture(f, "asp43", "aspect43", {262, 193, 22, 19});
     picture(f, "asp169", "aspect169", {284, 193, 30, 19});
     hiddenField(f, "scrollvalue", {316, 193, 34, 19});

@@ -8,14 +8,29 @@
 #include "platform/codec_settings.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
+#include "ui/command_line.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
 
+namespace {
+void nameTheProgram() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Korvel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Korvel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+}
+}  // namespace
+
 int main(int argc, char** argv) {
+    if (argc > 1) {
+        // Answered without a window, and so without a display.
+        QCoreApplication core(argc, argv);
+        nameTheProgram();
+        QTextStream out(stdout), err(stderr);
+        if (const std::optional<int> status = ui::answerCommandLine(core.arguments(), out, err))
+            return *status;
+    }
     QApplication qapp(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Korvel"));
-    QApplication::setApplicationName(QStringLiteral("Korvel"));
-    QApplication::setApplicationVersion(QStringLiteral(KORVEL_VERSION));
+    nameTheProgram();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font = QApplication::font();
     font.setPointSizeF(8);
@@ -29,8 +44,10 @@ int main(int argc, char** argv) {
 
     app::Korvel korvel(services.services(*registry), locale);
     ui::View view(korvel.rt);
-    for (auto& w : korvel.rt.windows())
+    for (auto& w : korvel.rt.windows()) {
         services.effects.registerWindow(w->name(), view.window(*w));
+        services.screen.registerWindow(w->name(), view.window(*w));
+    }
     platform::QtTimerDriver timers(korvel.rt);
 
     // Closing the main window through the window system (its close button, Alt+F4, the end of

@@ -61,6 +61,7 @@ class LabelWidget : public Bound<QLabel> {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class ButtonWidget : public Bound<QPushButton> {
