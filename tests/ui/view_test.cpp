@@ -1,37 +1,11 @@
-#include "ui/view.h"
-
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-#include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QRadioButton>
-#include <QTest>
 
-#include "app/korvel.h"
-#include "platform/memory_services.h"
-#include "ui/window_widget.h"
+#include "started_view.h"
 
 namespace {
 
-// The started program with its real widgets.
-struct ViewTest : ::testing::Test {
-    platform::MemoryServices services;
-    app::Korvel k{services.services(), forms::NumberLocale::point()};
-    ui::View view{k.rt};
-
-    void SetUp() override {
-        k.start();
-        QWidget* main = view.window(k.form1);
-        QApplication::setActiveWindow(main);
-        ASSERT_TRUE(QTest::qWaitForWindowActive(main));
-    }
-    template <class W = QLineEdit>
-    W* widget(const char* name) {
-        return dynamic_cast<W*>(view.widget(*k.form1.find(name)));
-    }
+struct ViewTest : StartedView {
     void typeInto(const char* name, const QString& text) {
         QLineEdit* w = widget(name);
         w->setFocus();
@@ -96,32 +70,6 @@ TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
     EXPECT_EQ(k.rt.focused(), &kbitps);
     EXPECT_TRUE(widget("kbitps")->hasFocus());
     EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
-}
-
-// Tab walks the main window as it reads: row by row, left to right; after the play time
-// come its minutes and seconds.
-TEST_F(ViewTest, TabOrderFollowsTheLayout) {
-    QWidget* main = view.window(k.form1);
-    QWidget* first = widget("HH");
-    std::vector<QWidget*> chain{first};
-    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
-        if (w->window() == main && w->isVisible() && (w->focusPolicy() & Qt::TabFocus))
-            chain.push_back(w);
-    ASSERT_GE(chain.size(), 20u);
-    EXPECT_EQ(chain[1], widget("MM"));
-    EXPECT_EQ(chain[2], widget("SS"));
-    // The cycle starts at the top of the window.
-    std::rotate(chain.begin(),
-                std::min_element(chain.begin(), chain.end(),
-                                 [](QWidget* a, QWidget* b) { return a->y() < b->y(); }),
-                chain.end());
-    for (size_t i = 1; i < chain.size(); ++i) {
-        const QRect a = chain[i - 1]->geometry(), b = chain[i]->geometry();
-        // Nothing comes back to the left unless it starts a lower row.
-        EXPECT_TRUE(b.x() >= a.x() || b.center().y() > a.bottom())
-            << qPrintable(chain[i - 1]->accessibleName()) << " then "
-            << qPrintable(chain[i]->accessibleName());
-    }
 }
 
 // A screen reader announces every control by its caption, or by the caption that labels it,

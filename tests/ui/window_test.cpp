@@ -1,0 +1,155 @@
+// The real window driven as a person drives it: mouse presses, moves and releases, keys and
+// Tab, sent to the shown widgets where they lie.
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QScrollBar>
+
+#include "platform/qt/timer_driver.h"
+#include "started_view.h"
+
+namespace {
+
+struct WindowTest : StartedView {
+    // A move with no button held, as after a release that went astray.
+    static void plainMove(QWidget* w, QPoint at) {
+        QMouseEvent move(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    }
+    static QWidget* focus() { return QApplication::focusWidget(); }
+    void typeAndTab(const QString& text) {
+        QTest::keyClicks(focus(), text);
+        QTest::keyClick(focus(), Qt::Key_Tab);
+    }
+};
+
+// A press whose release never arrives ends with the first move without a button: the window
+// stays where it was, whether it was the main window, the preview's surface or its grip.
+TEST_F(WindowTest, APressWithoutItsReleaseEndsAtTheNextPlainMove) {
+    QWidget* main = view.window(k.form1);
+    const QPoint mainAt = main->pos();
+    QTest::mousePress(main, Qt::LeftButton, {}, QPoint(300, 150));
+    EXPECT_EQ(k.st.dragging, true);
+    plainMove(main, QPoint(200, 50));
+    plainMove(main, QPoint(100, 20));
+    EXPECT_EQ(main->pos(), mainAt);
+    EXPECT_FALSE(k.st.dragging);
+    QTest::mouseRelease(main, Qt::LeftButton, {}, QPoint(100, 20));  // a late release: nothing
+
+    // A control keeps its presses: one its Qt base ignores never starts a drag of the window.
+    QTest::mousePress(view.widget(*k.form1.find("Spielzeit")), Qt::LeftButton);
+    EXPECT_FALSE(k.st.dragging);
+    QTest::mouseRelease(view.widget(*k.form1.find("Spielzeit")), Qt::LeftButton);
+
+    QTest::mouseClick(widget<QWidget>("form2show"), Qt::LeftButton);
+    QWidget* preview = view.window(k.form2);
+    ASSERT_TRUE(preview->isVisible());
+    const QRect previewAt = preview->geometry();
+    QTest::mousePress(preview, Qt::LeftButton, {}, QPoint(20, 20));
+    plainMove(main, QPoint(10, 10));  // the release went to another window
+    plainMove(preview, QPoint(60, 60));
+    EXPECT_EQ(preview->geometry(), previewAt);
+
+    QWidget* grip = view.widget(*k.form2.find("sizebutton"));
+    QTest::mousePress(grip, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(k.pv.resizing);
+    plainMove(grip, QPoint(40, 40));
+    EXPECT_FALSE(k.pv.resizing);
+    EXPECT_EQ(preview->geometry(), previewAt);
+    EXPECT_FALSE(k.form2.get<forms::Timer>("DivXTimer").enabled());
+}
+
+// The calculation as a person types it, Tab between the fields, in English and in German.
+TEST_F(WindowTest, TabLeadsThroughTheCalculation) {
+    for (const char* flag : {"english", "deutsch"}) {
+        QTest::mouseClick(view.widget(*k.form1.find(flag)), Qt::LeftButton);
+        widget("HH")->setFocus(Qt::TabFocusReason);
+        for (const char* part : {"01", "30", "00", "700"})
+            typeAndTab(QLatin1String(part));
+        EXPECT_EQ(focus(), widget("audio")) << flag;
+        QTest::keyClicks(focus(), QStringLiteral("96"));
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        EXPECT_EQ(text("kbitps"), "981") << flag;
+        EXPECT_EQ(text("kBytesps"), "122.6") << flag;
+        EXPECT_EQ(focus(), widget("kbitps")) << flag;
+        // Shift+Tab walks back the same way.
+        for (const char* back : {"audio", "groesse", "SS", "MM", "HH"}) {
+            QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
+            EXPECT_EQ(focus(), widget(back)) << flag;
+        }
+    }
+}
+
+// Tab reaches every control once, the spin arrows not at all but they still take clicks, and
+// the picture buttons after the encoder's fields.
+TEST_F(WindowTest, TabReachesEveryControlOnce) {
+    QWidget* first = widget("HH");
+    QHash<QWidget*, QString> names;
+    for (auto& c : k.form1.controls())
+        names.insert(view.widget(*c), c->name());
+    QStringList chain;
+    QWidget* w = first;
+    do {
+        if (names.contains(w) && (w->focusPolicy() & Qt::TabFocus)) chain << names.value(w);
+        w = w->nextInFocusChain();
+    } while (w != first);
+    for (const char* arrow : {"timeUp", "audioDn"}) {
+        EXPECT_FALSE(chain.contains(QLatin1String(arrow)));
+        EXPECT_TRUE(view.widget(*k.form1.find(arrow))->isEnabled());
+    }
+    EXPECT_LT(chain.indexOf("DivXBox"), chain.indexOf("deutsch"));
+    EXPECT_LT(chain.indexOf("deutsch"), chain.indexOf("exit"));
+    EXPECT_EQ(chain.removeDuplicates(), 0);
+}
+
+// Arrows, track and keys move the width by its steps of 4 and 64; a held spin arrow repeats
+// until it is let go.
+TEST_F(WindowTest, SliderStepsAndHeldSpinArrows) {
+    auto* slider = widget<QScrollBar>("ScrollBar1");
+    const int arrow = slider->height() / 2;
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - arrow, arrow));
+    EXPECT_EQ(text("Bwidth"), "724");
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(arrow, arrow));
+    EXPECT_EQ(text("Bwidth"), "720");
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(slider->width() - 3 * arrow, arrow));
+    EXPECT_EQ(text("Bwidth"), "784");
+    slider->setFocus();
+    QTest::keyClick(slider, Qt::Key_Left);
+    EXPECT_EQ(text("Bwidth"), "780");
+    QTest::keyClick(slider, Qt::Key_PageUp);
+    EXPECT_EQ(text("Bwidth"), "844");
+
+    platform::QtTimerDriver timers(k.rt);
+    widget("audio")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(widget("audio"), QStringLiteral("96"));
+    QWidget* up = view.widget(*k.form1.find("audioUp"));
+    QTest::mousePress(up, Qt::LeftButton);
+    QTest::qWait(1000);
+    QTest::mouseRelease(up, Qt::LeftButton);
+    const QString held = text("audio");
+    EXPECT_GE(held.toInt(), 128);  // two steps at least: 112, 128
+    QTest::qWait(700);
+    EXPECT_EQ(text("audio"), held);
+}
+
+// The command line answers without a window; a mistake exits with 2.
+TEST(CommandLine, VersionHelpAndMistakes) {
+    const auto run = [](const QStringList& args, int expectedStatus) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KORVEL_PROGRAM), args);
+        EXPECT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitCode(), expectedStatus) << qPrintable(args.join(' '));
+        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+    };
+    EXPECT_EQ(run({"--version"}, 0).trimmed(), "Korvel " KORVEL_VERSION_TEXT);
+    const QString help = run({"--help"}, 0);
+    EXPECT_TRUE(help.contains("KORVEL_REGISTRY_FILE") && help.contains("WINEPREFIX"))
+        << qPrintable(help);
+    EXPECT_TRUE(run({"--frobnicate"}, 2).contains("frobnicate"));
+}
+
+}  // namespace
