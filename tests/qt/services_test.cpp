@@ -1,12 +1,20 @@
+// The real services the in-memory ones stand in for everywhere else.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include "forms/runtime.h"
+#include "platform/qt/file_log.h"
 #include "platform/qt/message_box.h"
 #include "platform/qt/program_end.h"
 #include "platform/qt/random.h"
+#include "platform/qt/timer_driver.h"
 #include "platform/qt/window_effects.h"
 
 using namespace platform;
@@ -46,6 +54,56 @@ TEST(QtWindowEffects, OpacityReachesTheRegisteredTopLevelWindow) {
     EXPECT_EQ(effects.setOpacity("Form9", 128), 2);
     window.reset();
     EXPECT_EQ(effects.setOpacity("Form2", 128), 2);
+}
+
+TEST(FileLog, EachWriteReplacesTheWholeFileInMissingFoldersOrFails) {
+    QTemporaryDir dir;
+    FileLog log(dir.filePath("new/folder/log.txt"));
+    ASSERT_TRUE(log.write("a long first text\rwith two lines"));
+    ASSERT_TRUE(log.write("Größe\r2"));
+    QFile f(log.location());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QString("Größe\r2").toUtf8());
+    ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("log.txt"));
+    EXPECT_FALSE(FileLog(dir.filePath("plain/log.txt")).write("x"));
+    EXPECT_FALSE(FileLog(dir.filePath("log.txt")).write("x"));
+}
+
+struct TimerDriver : ::testing::Test {
+    forms::Runtime rt;
+    forms::Timer& timer = rt.addWindow("Form1").add<forms::Timer>("Timer1", 5);
+    QtTimerDriver driver{rt};
+    int fired = 0;
+    TimerDriver() {
+        timer.onTimer = [this] { ++fired; };
+    }
+    bool firesWithin(int ms, int times = 1) {
+        const int target = fired + times;
+        return QTest::qWaitFor([&] { return fired >= target; }, ms);
+    }
+};
+
+TEST_F(TimerDriver, FiresWhileEnabledAndANewIntervalStartsTheCountAgain) {
+    EXPECT_FALSE(firesWithin(30));
+    timer.setInterval(60000);
+    timer.setEnabled(true);
+    timer.setInterval(5);
+    EXPECT_TRUE(firesWithin(1000, 3));
+    timer.setInterval(0);  // zero silences
+    EXPECT_FALSE(firesWithin(30));
+    timer.setInterval(5);
+    timer.setEnabled(false);
+    EXPECT_FALSE(firesWithin(30));
+}
+
+TEST_F(TimerDriver, NothingAHandlerThrowsReachesTheEventLoop) {
+    timer.onTimer = [this] {
+        ++fired;
+        throw 42;
+    };
+    timer.setEnabled(true);
+    EXPECT_TRUE(firesWithin(1000, 2));
 }
 
 }  // namespace
