@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 
 namespace geometry {
 namespace {
@@ -14,6 +15,10 @@ struct Row {
     std::function<void(RatingInputs&)> change;
     int score;
 };
+
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.what;
+}
 
 class Rating : public ::testing::TestWithParam<Row> {};
 
