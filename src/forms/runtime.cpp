@@ -264,9 +264,6 @@ const MouseHandler& mouseHandler(const MouseHandler& d, const MouseHandler& m,
 
 void Runtime::userMouse(Control& c, char what, const MouseArgs& m) {
     if (!usable(c)) return;
-    // A press moves the focus before the control hears of it, so the field left behind finishes
-    // its edit first. Scroll bars take it too: a slider drag does not count as editing the width.
-    if (what == 'd') dispatch([&] { focusForUser(c); });
     const MouseHandler& h = mouseHandler(c.onMouseDown, c.onMouseMove, c.onMouseUp, what);
     if (!h) return;
     dispatch([&] { raise(c, mouseEvent(what), [&] { h(m); }); });

@@ -69,8 +69,7 @@ class Runtime {
     void userClicked(Control& c, const QString& item = QString());
     void userDblClick(Control& c);
     void userDblClick(Window& w);
-    // 'd'own, 'm'ove, 'u'p; a down first focuses c when it can take the focus.
-    void userMouse(Control& c, char what, const MouseArgs& m);
+    void userMouse(Control& c, char what, const MouseArgs& m);  // 'd'own, 'm'ove, 'u'p
     void userMouse(Window& w, char what, const MouseArgs& m);
     void userScroll(ScrollBar& s, int value, bool released);
     void fireTimer(Timer& t);

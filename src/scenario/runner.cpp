@@ -375,6 +375,8 @@ class FileRun {
                 const forms::MouseArgs m{c.mode == 'm' && !pressed_ ? 0 : 1, int(c.number), c.x,
                                          c.y};
                 if (c.mode == 'u') pressed_ = false;
+                // As in the program, a press focuses a control that can take the focus first.
+                if (c.mode == 'd' && t.control) rt->userFocus(*t.control);
                 if (t.control)
                     rt->userMouse(*t.control, c.mode, m);
                 else
