@@ -113,6 +113,16 @@ void Korvel::start() {
     rt.userFocus(form1.get<forms::TextBox>("HH"));
 }
 
+void Korvel::userClose(forms::Window& w) {
+    if (!w.visible()) return;
+    rt.dispatch([this, &w] {
+        if (&w == &form1)
+            life->exitCommand();
+        else
+            w.hide();
+    });
+}
+
 void Korvel::endProgram(bool saved) {
     sv.programEnd.end(saved);
     rt.end();

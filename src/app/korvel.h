@@ -50,6 +50,9 @@ class Korvel {
 
     // As the program starts: the main window loads (start-up), shows, and HH takes the focus.
     void start();
+    // The window system closes w (its close button, Alt+F4, the end of the session): the main
+    // window saves and ends like the exit button; the others only hide.
+    void userClose(forms::Window& w);
     // Ends the program; saved tells the outside world whether the preferences were written.
     [[noreturn]] void endProgram(bool saved);
     // A window the program shows or places is kept inside the screen the main window is on.

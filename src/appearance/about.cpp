@@ -34,11 +34,13 @@ About::About(app::Korvel& k) : Part(k), w(k.about) {
         link.onClick = [this, target = target] {
             this->k.sv.launcher.open(QString::fromUtf8(target));
         };
-        link.onMouseMove = [this, &link](const forms::MouseArgs&) { hover(&link); };
+        link.onMouseMove = [&link](const forms::MouseArgs&) {
+            link.setForeColor(Color::rgb(200, 200, 255));
+        };
     }
     w.onMouseDown = [this](const forms::MouseArgs& m) { press(m); };
     w.onMouseMove = [this](const forms::MouseArgs& m) {
-        hover(nullptr);
+        unlight();
         drag(m);
     };
     w.onMouseUp = [this](const forms::MouseArgs&) { moving_ = false; };
@@ -67,12 +69,11 @@ void About::tick() {
     name.setFontName(QLatin1String(fonts[int(Int(random() * 10)) % 10]));
 }
 
-// The link under the mouse lights up; the surface puts them all back to white.
-void About::hover(Label* over) {
-    for (const char* n : kLinks) {
-        auto& link = w.get<Label>(QLatin1String(n));
-        link.setForeColor(&link == over ? Color::rgb(200, 200, 255) : Color::rgb(255, 255, 255));
-    }
+// A link lights up under the mouse and stays lit, even when the mouse goes straight on to the
+// next link, until the mouse crosses the window's surface.
+void About::unlight() {
+    for (const char* n : kLinks)
+        w.get<Label>(QLatin1String(n)).setForeColor(Color::rgb(255, 255, 255));
 }
 
 void About::press(const forms::MouseArgs& m) {

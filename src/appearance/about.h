@@ -12,7 +12,7 @@ class About : public app::Part {
   private:
     void open();
     void tick();
-    void hover(forms::Label* over);
+    void unlight();
     void press(const forms::MouseArgs& m);
     void drag(const forms::MouseArgs& m);
 

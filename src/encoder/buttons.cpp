@@ -71,10 +71,11 @@ void Encoder::showSettings(int rightOfMain) {
 }
 
 // Resizing with a pixel ratio other than 1 distorts the picture: say so and offer the ratio.
-// Start-up restores the box before the ratio, so it warns only on a user's change.
+// Start-up restores a ticked box before the ratio, so the settings window opens at every such
+// start; the message needs the language, which start-up has not set yet.
 void Encoder::resizeClick() {
     auto& PV = k.form3.get<forms::ComboBox>("PV");
-    if (CheckResize.value() == 1 && leading(PV.text()) != 1 && !st.busy) {
+    if (CheckResize.value() == 1 && leading(PV.text()) != 1) {
         showSettings(5300);
         const QString& lang = st.currentLanguage;
         if (lang == QLatin1String("german"))

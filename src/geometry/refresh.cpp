@@ -13,11 +13,13 @@ void Geometry::size() {
     try {
         readAspect();
         if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
+        // The preview is sized before the fields are written, so a pixel ratio the preview
+        // cannot take (0) stops here and the fields keep what they show.
+        fitPreview();
         if (!aspectFree()) {
             Bwidth.setText(numText(widthFromSlider(ScrollBar1.value())));
             Bheight.setText(numText(heightFromWidth(ScrollBar1.value())));
         }
-        fitPreview();
         showPixels();
         bitspropixel();
     } catch (const RuntimeError&) {

@@ -69,7 +69,7 @@ class RecordingEnd : public ProgramEnd {
 class MemoryLauncher : public Launcher {
   public:
     bool startCalculator() override {
-        if (calculatorAvailable) ++calculatorStarts;
+        if (calculatorAvailable) opened.push_back(QStringLiteral("calculator"));
         return calculatorAvailable;
     }
     bool open(const QString& target) override {
@@ -77,8 +77,7 @@ class MemoryLauncher : public Launcher {
         return true;
     }
     bool calculatorAvailable = true;
-    int calculatorStarts = 0;
-    QStringList opened;
+    QStringList opened;  // targets and started programs, in order ("calculator")
 };
 
 class MemoryEffects : public WindowEffects {

@@ -378,6 +378,8 @@ class FileRun {
                 const forms::MouseArgs m{c.mode == 'm' && !pressed_ ? 0 : 1, int(c.number), c.x,
                                          c.y};
                 if (c.mode == 'u') pressed_ = false;
+                // As in the program, a press focuses a control that can take the focus first.
+                if (c.mode == 'd' && t.control) rt->userFocus(*t.control);
                 if (t.control)
                     rt->userMouse(*t.control, c.mode, m);
                 else
@@ -385,9 +387,16 @@ class FileRun {
                 break;
             }
             case Verb::Scroll:
+                // A drag moves the thumb (scroll events); letting go gives the one change.
                 rt->userScroll(controlOf<forms::ScrollBar>(a[0], "a scroll bar"), int(c.number),
-                               true);
+                               c.mode == 'r');
                 break;
+            case Verb::Close: {
+                const Target t = resolve(a[0]);
+                if (t.control) throw Fail{QStringLiteral("a window"), t.described()};
+                k_->userClose(*t.window);
+                break;
+            }
             case Verb::Tick: {
                 auto& timer = controlOf<forms::Timer>(a[0], "a timer");
                 for (qint64 i = 0; i < c.number && !rt->ended(); ++i)
@@ -437,6 +446,21 @@ class FileRun {
             case Verb::ExpectClipboard:
                 compare(a[0], sv_.clipboard.text());
                 break;
+            case Verb::ExpectLog:
+                compare(a[0], sv_.log.last);
+                break;
+            case Verb::ExpectOpened: {
+                const QStringList& opened = sv_.launcher.opened;
+                const QString got =
+                    opened.isEmpty()
+                        ? QStringLiteral("none")
+                        : quoted(opened.last(), opened.last() == QLatin1String("none"));
+                const QString expected = c.mode == 'n'
+                                             ? QStringLiteral("none")
+                                             : quoted(a[0], a[0] == QLatin1String("none"));
+                if (got != expected) throw Fail{expected, got};
+                break;
+            }
             case Verb::ExpectFocus: {
                 const QString expected = focusable(a[0]).path();
                 const Control* now = rt->focused();

@@ -118,6 +118,8 @@ bool Command::isCheck() const {
         case Verb::ExpectMessageTitle:
         case Verb::ExpectNoMessage:
         case Verb::ExpectClipboard:
+        case Verb::ExpectLog:
+        case Verb::ExpectOpened:
         case Verb::ExpectFocus:
         case Verb::ExpectEnded:
         case Verb::ExpectRunning:
@@ -156,8 +158,9 @@ const VerbInfo kVerbs[] = {
     {"click", Verb::Click, 1, 2, true, "click CTRL [ITEM]"},
     {"dblclick", Verb::DblClick, 1, 1, true, "dblclick CTRL"},
     {"mouse", Verb::Mouse, 4, 5, true, "mouse down|move|up CTRL X Y [SHIFT]"},
-    {"scroll", Verb::Scroll, 2, 2, true, "scroll CTRL VALUE"},
+    {"scroll", Verb::Scroll, 2, 3, true, "scroll CTRL VALUE [drag]"},
     {"tick", Verb::Tick, 1, 2, true, "tick TIMER [N]"},
+    {"close", Verb::Close, 1, 1, true, "close WINDOW"},
     {"expect", Verb::Expect, 2, 2, true, "expect CTRL[.PROP] TEXT"},
     {"expect-var", Verb::ExpectVar, 2, 2, true, "expect-var NAME TEXT"},
     {"expect-store", Verb::ExpectStore, 2, 2, false, "expect-store KEY TEXT|absent"},
@@ -165,6 +168,8 @@ const VerbInfo kVerbs[] = {
     {"expect-message-title", Verb::ExpectMessageTitle, 1, 1, false, "expect-message-title TITLE"},
     {"expect-no-message", Verb::ExpectNoMessage, 0, 0, false, "expect-no-message"},
     {"expect-clipboard", Verb::ExpectClipboard, 1, 1, false, "expect-clipboard TEXT"},
+    {"expect-log", Verb::ExpectLog, 1, 1, false, "expect-log TEXT"},
+    {"expect-opened", Verb::ExpectOpened, 1, 1, false, "expect-opened TEXT|none"},
     {"expect-focus", Verb::ExpectFocus, 1, 1, true, "expect-focus CTRL"},
     {"expect-ended", Verb::ExpectEnded, 0, 0, true, "expect-ended"},
     {"expect-running", Verb::ExpectRunning, 0, 0, true, "expect-running"},
@@ -279,6 +284,12 @@ std::optional<QString> readArgs(Command& c, const std::vector<Word>& words) {
             const auto v = wholeNumber(a[1], INT_MIN, INT_MAX);
             if (!v) return bad(QStringLiteral("%1 is not a whole number").arg(quoted(a[1])));
             c.number = *v;
+            c.mode = 'r';
+            if (a.size() == 3) {
+                if (a[2] != QLatin1String("drag"))
+                    return bad(QStringLiteral("only drag can follow"));
+                c.mode = 'd';
+            }
             break;
         }
         case Verb::Tick: {
@@ -292,6 +303,9 @@ std::optional<QString> readArgs(Command& c, const std::vector<Word>& words) {
         }
         case Verb::ExpectStore:
             c.mode = (a[1] == QLatin1String("absent") && !words[2].quoted) ? 'a' : 't';
+            break;
+        case Verb::ExpectOpened:
+            c.mode = (a[0] == QLatin1String("none") && !words[1].quoted) ? 'n' : 't';
             break;
         case Verb::Print:
             c.mode = 'c';
@@ -319,6 +333,7 @@ std::optional<QString> readArgs(Command& c, const std::vector<Word>& words) {
         case Verb::DblClick:
         case Verb::Scroll:
         case Verb::Tick:
+        case Verb::Close:
         case Verb::Expect:
         case Verb::ExpectFocus:
             target = &a[0];

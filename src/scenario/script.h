@@ -46,6 +46,7 @@ enum class Verb {
     Mouse,
     Scroll,
     Tick,
+    Close,
     // Checks.
     Expect,
     ExpectVar,
@@ -54,6 +55,8 @@ enum class Verb {
     ExpectMessageTitle,
     ExpectNoMessage,
     ExpectClipboard,
+    ExpectLog,
+    ExpectOpened,
     ExpectFocus,
     ExpectEnded,
     ExpectRunning,
@@ -68,7 +71,8 @@ struct Command {
     QStringList args;  // the words after the verb
     // Values checked and read while parsing, by verb:
     char mode = 0;        // locale 'p'oint/'c'omma; registry 's'z/'d'word; mouse 'd'/'m'/'u';
-                          // print 'c'ontrol/'v'ar/'s'tore; expect-store 'a'bsent or 't'ext
+                          // print 'c'ontrol/'v'ar/'s'tore; expect-store 'a'bsent or 't'ext;
+                          // expect-opened 'n'one or 't'ext; scroll 'd'rag or 'r'elease
     qint64 number = 0;    // registry dword, key code, scroll value, tick count, mouse shift
     double x = 0, y = 0;  // mouse position in twips
     std::vector<double> randoms;

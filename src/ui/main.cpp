@@ -50,14 +50,7 @@ int main(int argc, char** argv) {
     }
     platform::QtTimerDriver timers(korvel.rt);
 
-    // Closing the main window through the window system (its close button, Alt+F4, the end of
-    // the session) saves like the exit button; the other windows only hide.
-    view.onClose = [&korvel](forms::Window& w) {
-        if (&w == &korvel.form1)
-            korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
-        else
-            korvel.rt.dispatch([&w] { w.hide(); });
-    };
+    view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, [&korvel] {
         if (!korvel.rt.ended()) korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
     });

@@ -8,7 +8,9 @@ namespace ui {
 
 // A control keeps its own mouse events: one its Qt base ignores must not reach the window
 // beneath, which would take the press for the start of a drag while the release, held by the
-// control, never came.
+// control, never came. A widget that takes the focus on a click has it before its press
+// arrives, so the model's lose- and get-focus handlers run before mouse-down (the scenario
+// runner's `mouse down` agrees).
 template <class Base>
 void Bound<Base>::mousePressEvent(QMouseEvent* e) {
     view_.mouse(model_, 'd', e);
@@ -160,6 +162,10 @@ ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
     setOrientation(Qt::Horizontal);
     // Left and Page Down go down, Right and Page Up go up.
     setInvertedControls(false);
+    // Tab reaches it and a press takes the focus, as on every other control the user can work:
+    // the field left behind finishes its edit first, and the slider no longer counts the width
+    // as being edited.
+    setFocusPolicy(Qt::StrongFocus);
     QObject::connect(this, &QScrollBar::sliderMoved, this,
                      [this, &model](int v) { view_.scroll(model, v, false); });
     QObject::connect(this, &QScrollBar::sliderReleased, this,

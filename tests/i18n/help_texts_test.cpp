@@ -15,8 +15,9 @@ TEST(HelpTexts, EveryTopicHasOneTitledTextInEachLanguageThatShowsIt) {
                 if (std::string(t.label) != topic.label) continue;
                 ++found;
                 // The French box of the codec's message option is the one without a title.
-                if (!(lang == French && std::string(topic.label) == "Error"))
+                if (!(lang == French && std::string(topic.label) == "Error")) {
                     EXPECT_STRNE(t.title, "") << topic.label;
+                }
                 EXPECT_STRNE(t.text, "") << topic.label;
                 // Lines break with a carriage return alone.
                 EXPECT_EQ(std::string(t.text).find('\n'), std::string::npos) << t.label;

@@ -4,6 +4,9 @@
 
 #include <sstream>
 
+#include "app/links.h"
+#include "scenario/script.h"
+
 namespace scenario {
 namespace {
 
@@ -113,6 +116,30 @@ TEST(Runner, RestartRunsAgainOverTheSameStore) {
             "restart\nexpect-running\n");
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.status, Passed);
+}
+
+TEST(Runner, ReachesTheWindowSystemTheLogTheLauncherPressesAndDrags) {
+    const std::string link = quoted(QString::fromUtf8(app::links::homepage)).toStdString();
+    const Result r = run(
+        ("expect-opened none\nexpect-log \"\"\nstart\nclick pic_calc\nexpect-opened calculator\n"
+         "click info\nclick frmAbout.Label3\nexpect-opened " +
+         link +
+         "\nclose frmAbout\nexpect frmAbout.visible False\n"
+         // The press takes the focus first: the hour's lose-focus handling pads it.
+         "type HH 5\nmouse down timeUp 0 0\nexpect-focus timeUp\nexpect HH 05\nmouse up timeUp 0 "
+         "0\n"
+         // A drag scrolls without a change: the width follows, the read-out waits for the release.
+         "scroll ScrollBar1 400 drag\nexpect Bwidth 400\nexpect scrollvalue \"\"\n"
+         "type notebox debug\ntype audio 9\nexpect-log D\nclose Form1\nexpect-ended\n"
+         "expect-store seconds 18000\n")
+            .c_str());
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.status, Passed);
+    EXPECT_EQ(run("start\nclose HH\n").err,
+              "FAIL t.scn:2: expected a window, got text field Form1.HH\n");
+    EXPECT_EQ(run("start\nexpect-opened \"none\"\n").err,
+              "FAIL t.scn:2: expected \"none\", got none\n");
+    EXPECT_EQ(run("start\nscroll ScrollBar1 5 slowly\n").status, Malformed);
 }
 
 TEST(Runner, TraceIndentsHandlersByDepth) {

@@ -72,6 +72,25 @@ TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
     EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
 }
 
+// A press focuses the control before its mouse-down runs, as `mouse down` in scenario files;
+// a scroll bar takes the focus too.
+TEST_F(ViewTest, APressMovesTheFocusFirst) {
+    QStringList trace;
+    k.rt.tracer = [&](int, const QString& handler) { trace << handler; };
+    typeInto("HH", "5");
+    QWidget* spin = view.widget(*k.form1.find("timeUp"));
+    QTest::mousePress(spin, Qt::LeftButton);
+    EXPECT_EQ(widget("HH")->text(), "05");
+    const qsizetype lost = trace.indexOf("Form1.HH_LostFocus");
+    EXPECT_GE(lost, 0);
+    EXPECT_GT(trace.indexOf("Form1.timeUp_MouseDown"), lost);
+    QTest::mouseRelease(spin, Qt::LeftButton);
+    forms::Control* bar = k.form1.find("ScrollBar1");
+    QTest::mousePress(view.widget(*bar), Qt::LeftButton);
+    EXPECT_EQ(k.rt.focused(), bar);
+    EXPECT_TRUE(view.widget(*bar)->hasFocus());
+}
+
 // A screen reader announces every control by its caption, or by the caption that labels it,
 // in the language on screen.
 TEST_F(ViewTest, EveryVisibleControlHasAnAccessibleName) {
