@@ -2,9 +2,11 @@
 // the purple theme's share, the help of the settings and preview windows).
 #include <gtest/gtest.h>
 
+#include <QSet>
 #include <memory>
 
 #include "app/korvel.h"
+#include "i18n/control_names.h"
 #include "i18n/languages.h"
 #include "platform/memory_services.h"
 
@@ -111,4 +113,29 @@ TEST_F(I18nProgram, PurpleThemeSwitchesOnlyTheHelpToEnglish) {
     EXPECT_EQ(caption(k->form1, "Spielzeit"), "Spielzeit");
     EXPECT_EQ(mem.store.read("language", ""), "german");
     EXPECT_EQ(help(k->form1, "Spielzeit").left(10), "Play Time:");
+}
+
+// Every control a person can reach is read by a name of its own in each language, distinct within
+// its window, and no name is kept for a control that is gone.
+TEST_F(I18nProgram, EveryReachableControlHasItsOwnSpokenName) {
+    for (const i18n::NameRow& row : i18n::controlNames()) {
+        const forms::Window* w = k->rt.window(QString::fromUtf8(row.window));
+        EXPECT_TRUE(w && w->find(QString::fromUtf8(row.control)))
+            << row.window << '.' << row.control;
+    }
+    for (const auto& w : k->rt.windows()) {
+        for (const i18n::Language lang : {i18n::German, i18n::English, i18n::French}) {
+            QSet<QString> heard;
+            for (const auto& c : w->controls()) {
+                if (!c->focusKind() && !(c->kind() == forms::Kind::Picture && c->onClick)) continue;
+                const i18n::NameRow* row = i18n::controlName(w->name(), c->name());
+                ASSERT_NE(row, nullptr) << qPrintable(c->path());
+                const QString name = QString::fromUtf8(row->text[lang]);
+                EXPECT_FALSE(name.isEmpty() || heard.contains(name)) << qPrintable(c->path());
+                heard.insert(name);
+            }
+        }
+    }
+    EXPECT_EQ(i18n::languageOf("french"), i18n::French);
+    EXPECT_EQ(i18n::languageOf("basel"), i18n::English);
 }
