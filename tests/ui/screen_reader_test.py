@@ -30,7 +30,7 @@ def check(ok, what):
         failures.append(what)
 
 
-def wait_for(find, what, seconds=10):
+def wait_for(find, what, seconds=30):
     end = time.time() + seconds
     while time.time() < end:
         found = find()
