@@ -1,6 +1,5 @@
 #include "ui/reading_order.h"
 
-#include <QHash>
 #include <algorithm>
 #include <cstdlib>
 
@@ -26,31 +25,6 @@ bool hasWords(const QString& s) {
 
 bool namesOthers(const Control& c) {
     return c.kind() == Kind::Label && c.visible() && hasWords(c.caption());
-}
-
-// Controls drawn as pictures only: what the picture shows.
-QString pictureMeaning(const QString& name) {
-    static const QHash<QString, QString> meanings = {
-        {"timeUp", "Play time up"},
-        {"timeDn", "Play time down"},
-        {"audioUp", "Audio bitrate up"},
-        {"audioDn", "Audio bitrate down"},
-        {"deutsch", "Deutsch"},
-        {"english", "English"},
-        {"french", "Français"},
-        {"asp43", "Aspect ratio 4:3"},
-        {"asp169", "Aspect ratio 16:9"},
-        {"pic_calc", "Calculator"},
-        {"settingsbutton", "Settings"},
-        {"DivXbutton", "Copy the option string"},
-        {"CropPic", "Cropping"},
-        {"min", "Small window"},
-        {"midi", "Medium window"},
-        {"max", "Large window"},
-        {"exit", "Exit"},
-        {"sizebutton", "Resize"},
-    };
-    return meanings.value(name);
 }
 
 }  // namespace
@@ -98,8 +72,6 @@ const Control* buddyLabel(const forms::Window& w, const Control& c) {
 QString accessibleName(const forms::Window& w, const Control& c) {
     const QString own = c.caption().trimmed();
     if (hasWords(own)) return own;
-    const QString meaning = pictureMeaning(c.name());
-    if (!meaning.isEmpty()) return meaning;
     if (const Control* buddy = buddyLabel(w, c)) return buddy->caption().trimmed();
     return c.name();
 }

@@ -6,8 +6,8 @@
 #include "forms/window.h"
 
 // How a window reads to someone using the keyboard or a screen reader: the order of its
-// controls and the name each one is announced by. Both come from the layout and the captions,
-// so they follow every window and every language without a list to keep up to date.
+// controls, and a name for a control that has none of its own. Both come from the layout and the
+// captions.
 namespace ui {
 
 // Rows top to bottom (a control whose middle lies within a row joins it), left to right within
@@ -18,8 +18,8 @@ std::vector<forms::Control*> readingOrder(const forms::Window& w);
 // in it to the control's left on the same row; else the nearest such label just above it.
 const forms::Control* buddyLabel(const forms::Window& w, const forms::Control& c);
 
-// What a control is announced as: its own caption, else its picture's meaning, else its buddy
-// label's caption, else its name.
+// What a control without a spoken name of its own is announced as: its own caption, else its
+// buddy label's caption, else its name.
 QString accessibleName(const forms::Window& w, const forms::Control& c);
 
 }  // namespace ui

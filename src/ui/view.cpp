@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 
+#include "ui/accessibility.h"
 #include "ui/focus_mark.h"
 #include "ui/images.h"
 #include "ui/reading_order.h"
@@ -64,6 +65,7 @@ Qt::CursorShape cursorOf(forms::Pointer p) {
 }  // namespace
 
 View::View(forms::Runtime& rt) : rt_(rt) {
+    installAccessibility();
     for (auto& wp : rt.windows()) {
         forms::Window& w = *wp;
         auto* ww = new WindowWidget(*this, w);
@@ -80,6 +82,7 @@ View::View(forms::Runtime& rt) : rt_(rt) {
         for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture})
             applyWindow(w, p);
         orderTabs(w);
+        prepareAccessibility(ww, w, widgets_);
         nameControls(w);
     }
     rt.setObserver(this);
@@ -115,8 +118,7 @@ void View::orderTabs(const forms::Window& w) {
 
 void View::nameControls(const forms::Window& w) {
     for (const auto& c : w.controls())
-        if (QWidget* widget = widgets_.value(c.get()))
-            widget->setAccessibleName(accessibleName(w, *c));
+        if (QWidget* widget = widgets_.value(c.get())) nameControl(*c, widget);
 }
 
 View::~View() {
@@ -236,8 +238,10 @@ void View::controlChanged(forms::Control& c, Prop p) {
                 l->setText(c.caption());
             else if (auto* b = dynamic_cast<QAbstractButton*>(w))
                 b->setText(c.caption());
-            // A new caption (another language) renames the controls it labels.
-            if (windows_.contains(&c.window())) nameControls(c.window());
+            // A new caption is a new value to hear, or comes with another language for every
+            // window.
+            for (auto it = windows_.keyBegin(); it != windows_.keyEnd(); ++it)
+                nameControls(**it);
             break;
         case Prop::Value:
             if (auto* cb = dynamic_cast<CheckWidget*>(w)) {

@@ -5,6 +5,7 @@
 #include <QSet>
 
 #include "app/korvel.h"
+#include "i18n/control_names.h"
 #include "platform/memory_services.h"
 
 namespace {
@@ -86,4 +87,29 @@ TEST_F(Program, HelpLabelsShowThePointingHandAndOtherLabelsDoNot) {
     EXPECT_EQ(k.form2.find("Label1")->pointer(), forms::Pointer::Hand);
     for (const char* other : {"info", "ratio", "sizeMB", "textAlg1"})
         EXPECT_EQ(k.form1.find(other)->pointer(), forms::Pointer::Default) << other;
+}
+
+// Every control a person can reach is read by a name of its own in each language, distinct
+// within its window, and no name is kept for a control that is gone.
+TEST_F(Program, EveryReachableControlHasItsOwnSpokenName) {
+    for (const i18n::NameRow& row : i18n::controlNames()) {
+        const forms::Window* w = k.rt.window(QString::fromUtf8(row.window));
+        EXPECT_TRUE(w && w->find(QString::fromUtf8(row.control)))
+            << row.window << '.' << row.control;
+    }
+    for (const auto& w : k.rt.windows()) {
+        for (const i18n::Language lang : {i18n::German, i18n::English, i18n::French}) {
+            QSet<QString> heard;
+            for (const auto& c : w->controls()) {
+                if (!c->focusKind() && !(c->kind() == forms::Kind::Picture && c->onClick)) continue;
+                const i18n::NameRow* row = i18n::controlName(w->name(), c->name());
+                ASSERT_NE(row, nullptr) << qPrintable(c->path());
+                const QString name = QString::fromUtf8(row->text[lang]);
+                EXPECT_FALSE(name.isEmpty() || heard.contains(name)) << qPrintable(c->path());
+                heard.insert(name);
+            }
+        }
+    }
+    EXPECT_EQ(i18n::languageOf("french"), i18n::French);
+    EXPECT_EQ(i18n::languageOf("basel"), i18n::English);
 }
