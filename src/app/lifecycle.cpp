@@ -5,6 +5,7 @@
 #include "app/korvel.h"
 #include "app/version.h"
 #include "appearance/look.h"
+#include "calc/bitrate.h"
 #include "calc/calculator.h"
 #include "encoder/encoder.h"
 #include "geometry/geometry.h"
@@ -130,8 +131,8 @@ void Lifecycle::restore() {
     notebox.setText(stored("notebox", ""));
     if (notebox.text() == kDebugNote) notebox.setText("debug: off");
 
-    restoreText(f1, "Alg", "alg1", "1048");
-    restoreText(f1, "Alg2", "alg2", "-10");
+    restoreText(f1, "Alg", "alg1", calc::kAlgDefault);
+    restoreText(f1, "Alg2", "alg2", calc::kAlg2Default);
 
     f3.load();
     box(f3, "CheckFeetback").setValue(number("Feetback", "1"));

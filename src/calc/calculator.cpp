@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/korvel.h"
+#include "calc/bitrate.h"
 #include "encoder/encoder.h"
 
 namespace calc {
@@ -113,8 +114,8 @@ void Calculator::rechnen() {
                        st.playMinutes == QLatin1String("0") || st.playMinutes.isEmpty()) {
                 hkbitps.setText(QStringLiteral("0"));
             } else {
-                const double r = div(locale(groesse) * 8 * leading(Alg), locale(US) * 60) -
-                                 locale(audio) + leading(Alg2);
+                const double r = videoBitrate(locale(groesse), locale(US), locale(audio),
+                                              leading(Alg), leading(Alg2));
                 const QString s = numText(r);
                 if (locale(s) < 1)
                     hkbitps.setText(QStringLiteral("0"));

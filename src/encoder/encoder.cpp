@@ -72,6 +72,20 @@ OptionInputs Encoder::inputs() const {
     return in;
 }
 
+FfmpegInputs Encoder::ffmpegInputs() const {
+    FfmpegInputs f;
+    f.codec = inputs();
+    const QString audio = k.form1.get<TextBox>("audio").text();
+    f.audioKbps = isNumber(audio) ? locale(audio) : leading(audio);
+    f.pixelRatio = leading(st.pixelRatio);
+    return f;
+}
+
+QString Encoder::ffmpegCommand(const QString& input, const QString& output) {
+    k.form3.load();
+    return encoder::ffmpegCommand(ffmpegInputs(), input, output);
+}
+
 void Encoder::DivX() {
     debug(QStringLiteral("D"));
     if (st.busy) return;

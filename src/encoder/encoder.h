@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/part.h"
-#include "encoder/option_string.h"
+#include "encoder/ffmpeg_command.h"
 
 namespace encoder {
 
@@ -13,9 +13,13 @@ class Encoder : public app::Part {
     void DivX();
     // The hardware profile decides which motion options are available.
     void mpeg4();
+    // The current settings as ffmpeg command lines for those two files (see ffmpegCommand()).
+    // Throws forms::RuntimeError when a number cannot be written.
+    QString ffmpegCommand(const QString& input, const QString& output);
 
   private:
     OptionInputs inputs() const;
+    FfmpegInputs ffmpegInputs() const;
 
     // buttons.cpp
     void wireButtons();

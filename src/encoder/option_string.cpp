@@ -27,17 +27,12 @@ QString qualityNumber(const QString& quality) {
     return QString();
 }
 
-// The buffer sizes each hardware profile allows; the first figure follows the bitrate except
-// for the two small profiles.
 QString vbvToken(const QString& profile, const QString& bitrate, const forms::NumberLocale& loc) {
-    const auto rate = [&] { return forms::num::text(leading(bitrate) * 10000, loc); };
-    if (profile == QLatin1String("Handheld")) return QStringLiteral("-vbv 1280000,262144,196608 ");
-    if (profile == QLatin1String("Portable")) return QStringLiteral("-vbv 768000,1048576,786432 ");
-    if (profile == QLatin1String("HomeThter"))
-        return QStringLiteral("-vbv ") + rate() + QStringLiteral(",3145728,2359296 ");
-    if (profile == QLatin1String("Hight Def") || profile == QLatin1String("None"))
-        return QStringLiteral("-vbv ") + rate() + QStringLiteral(",6291456,4718592 ");
-    return QString();
+    const auto vbv = vbvFigures(profile, bitrate);
+    if (!vbv) return QString();
+    return QStringLiteral("-vbv ") + forms::num::text(vbv->rate, loc) + QLatin1Char(',') +
+           QString::number(vbv->buffer) + QLatin1Char(',') + QString::number(vbv->initial) +
+           QLatin1Char(' ');
 }
 
 QString profileToken(const QString& profile) {
@@ -49,6 +44,18 @@ QString profileToken(const QString& profile) {
 }
 
 }  // namespace
+
+// The buffer sizes each hardware profile allows; the rate follows the bitrate except for the two
+// small profiles.
+std::optional<Vbv> vbvFigures(const QString& profile, const QString& bitrate) {
+    const double rate = leading(bitrate) * 10000;
+    if (profile == QLatin1String("Handheld")) return Vbv{1280000, 262144, 196608};
+    if (profile == QLatin1String("Portable")) return Vbv{768000, 1048576, 786432};
+    if (profile == QLatin1String("HomeThter")) return Vbv{rate, 3145728, 2359296};
+    if (profile == QLatin1String("Hight Def") || profile == QLatin1String("None"))
+        return Vbv{rate, 6291456, 4718592};
+    return std::nullopt;
+}
 
 QString optionString(const OptionInputs& in, const forms::NumberLocale& loc) {
     const auto number = [&](const QString& t) { return forms::num::text(leading(t), loc); };

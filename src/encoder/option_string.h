@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "forms/errors.h"
 #include "forms/numbers.h"
@@ -31,6 +32,15 @@ struct OptionInputs {
     QString profile;      // ButtonProfile
     int noFeedback = 0;   // CheckFeetback
 };
+
+// A hardware profile's rate limits, as the codec takes them: the maximum rate in bit/s (for the
+// larger profiles ten times the bitrate), the buffer size and its initial fill in bits.
+struct Vbv {
+    double rate = 0;
+    qint64 buffer = 0, initial = 0;
+};
+// Nothing for a caption that names no profile.
+std::optional<Vbv> vbvFigures(const QString& profile, const QString& bitrate);
 
 // The option string the codec's configuration dialog takes. Numbers are written in the user's
 // locale. Throws forms::RuntimeError when a number cannot be written (an overflowing bitrate).

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace platform {
+class SettingsStore;
+}
+
+namespace calc {
+
+// The calculator's two constants as a fresh installation has them: Alg is the megabyte in
+// thousands of bytes (1024 x 1024 / 1000, rounded down), Alg2 a correction in kbit/s that leaves
+// room for the container.
+inline constexpr const char* kAlgDefault = "1048";
+inline constexpr const char* kAlg2Default = "-10";
+
+// The video bitrate in kbit/s, unrounded, that fills sizeMB megabytes in `minutes` of play time
+// next to audio of audioKbps. Throws forms::RuntimeError for a play time of 0.
+double videoBitrate(double sizeMB, double minutes, double audioKbps, double alg, double alg2);
+
+// The bitrate the window shows for these values: a whole number of kbit/s, 0 when the size or
+// the play time is 0 or nothing is left for the video, at most 16000.
+qint64 recommendedBitrate(double sizeMB, double minutes, double audioKbps, double alg, double alg2);
+
+// The same with the constants the user keeps in the settings store (the start-up defaults when
+// none are stored). Only reads the store.
+qint64 recommendedBitrate(const platform::SettingsStore& store, double sizeMB, double minutes,
+                          double audioKbps);
+
+}  // namespace calc
