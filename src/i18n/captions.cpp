@@ -61,6 +61,12 @@ const char* divxHint(Language lang) {
     return kHints[lang];
 }
 
+const char* copyFfmpegCaption(Language lang) {
+    static const char* const captions[] = {"ffmpeg-Befehl kopieren", "Copy ffmpeg command",
+                                           "Copier la commande ffmpeg"};
+    return captions[lang];
+}
+
 const char* languageCode(Language lang) {
     return kCodes[lang];
 }

@@ -19,6 +19,8 @@ struct CaptionRow {
 std::span<const CaptionRow> captionTable();
 // The hint written into DivXBox on a language switch.
 const char* divxHint(Language lang);
+// The menu item that copies the settings as an ffmpeg command.
+const char* copyFfmpegCaption(Language lang);
 // The code kept in currentLanguage and stored as "language".
 const char* languageCode(Language lang);
 

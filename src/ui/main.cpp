@@ -9,6 +9,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
 #include "ui/command_line.h"
+#include "ui/ffmpeg_menu.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
 
@@ -49,6 +50,7 @@ int main(int argc, char** argv) {
         services.screen.registerWindow(w->name(), view.window(*w));
     }
     platform::QtTimerDriver timers(korvel.rt);
+    ui::FfmpegMenu ffmpegMenu(korvel, view, services.clipboard);
 
     view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, [&korvel] {

@@ -1,11 +1,13 @@
 // The real window driven as a person drives it: mouse presses, moves and releases, keys and
 // Tab, sent to the shown widgets where they lie.
-#include <QPlainTextEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "platform/qt/timer_driver.h"
 #include "started_view.h"
+#include "ui/ffmpeg_menu.h"
 
 namespace {
 
@@ -130,6 +132,37 @@ TEST_F(WindowTest, SliderStepsAndHeldSpinArrows) {
     EXPECT_GE(held.toInt(), 128);  // two steps at least: 112, 128
     QTest::qWait(700);
     EXPECT_EQ(text("audio"), held);
+}
+
+// A right click on the option string or its copy button offers the ffmpeg command in the
+// language on screen; choosing it copies the command.
+TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
+    ui::FfmpegMenu menu(k, view, services.clipboard);
+    const auto choose = [this](const char* control) {
+        QString caption;
+        QTimer::singleShot(0, [&caption] {
+            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(popup, nullptr);
+            auto* copy = popup->findChild<QAction*>(QStringLiteral("copyFfmpegCommand"));
+            ASSERT_NE(copy, nullptr);
+            caption = copy->text();
+            copy->trigger();
+            popup->close();
+        });
+        QWidget* w = view.widget(*k.form1.find(QLatin1String(control)));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                w->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(w, &click);
+        return caption;
+    };
+    EXPECT_EQ(choose("DivXBox"), "Copy ffmpeg command");
+    EXPECT_TRUE(services.clipboard.text().contains("ffmpeg ") &&
+                services.clipboard.text().contains("'input.vob'"))
+        << qPrintable(services.clipboard.text());
+    services.clipboard.setText(QString());
+    QTest::mouseClick(view.widget(*k.form1.find("french")), Qt::LeftButton);
+    EXPECT_EQ(choose("DivXbutton"), "Copier la commande ffmpeg");
+    EXPECT_TRUE(services.clipboard.text().contains("-c:v mpeg4"));
 }
 
 // The command line answers without a window; a mistake exits with 2.
