@@ -73,23 +73,39 @@ View::View(forms::Runtime& rt) : rt_(rt) {
         windows_.insert(&w, ww);
         ww->setMouseTracking(true);
         ww->setAutoFillBackground(true);
-        for (auto& cp : w.controls()) {
-            if (cp->kind() == Kind::Timer) continue;
-            QWidget* cw = create(*cp, ww);
-            widgets_.insert(cp.get(), cw);
-            applyAll(*cp);
-        }
-        for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor, Prop::Picture})
+        for (Prop p : {Prop::Caption, Prop::Geometry, Prop::BackColor})
             applyWindow(w, p);
-        orderTabs(w);
-        prepareAccessibility(ww, w, widgets_);
-        nameControls(w);
+        if (w.visible()) build(w);
     }
     rt.setObserver(this);
     pressWatch_ = std::make_unique<PressWatch>(rt);
     focusMark_ = std::make_unique<FocusMark>();
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(pressWatch_.get());
+}
+
+// A window's controls get their widgets when it is first shown (or asked for): most windows
+// never open, and the main window shows sooner without them.
+void View::build(forms::Window& w) {
+    WindowWidget* ww = windows_.value(&w);
+    if (!ww || built_.contains(&w)) return;
+    built_.insert(&w);
+    building_ = true;
+    for (auto& cp : w.controls()) {
+        if (cp->kind() == Kind::Timer) continue;
+        widgets_.insert(cp.get(), create(*cp, ww));
+        applyAll(*cp);
+    }
+    building_ = false;
+    applyWindow(w, Prop::Picture);
+    orderTabs(w);
+    prepareAccessibility(ww, w, widgets_);
+    nameControls(w);
+}
+
+QWidget* View::widget(const forms::Control& c) {
+    build(c.window());
+    return widgets_.value(&c);
 }
 
 // Tab follows the way the form is filled; what the order leaves out follows in reading order.
@@ -167,9 +183,10 @@ QWidget* View::create(forms::Control& c, QWidget* parent) {
 }
 
 void View::applyAll(forms::Control& c) {
-    for (Prop p : {Prop::Geometry, Prop::Text, Prop::Caption, Prop::Value, Prop::Visible,
-                   Prop::Enabled, Prop::ReadOnly, Prop::BackColor, Prop::Pointer, Prop::Picture,
-                   Prop::List, Prop::Range, Prop::Font})
+    // The geometry draws the picture too, at its size.
+    for (Prop p :
+         {Prop::Geometry, Prop::Text, Prop::Caption, Prop::Value, Prop::Visible, Prop::Enabled,
+          Prop::ReadOnly, Prop::BackColor, Prop::Pointer, Prop::List, Prop::Range, Prop::Font})
         controlChanged(c, p);
 }
 
@@ -239,9 +256,10 @@ void View::controlChanged(forms::Control& c, Prop p) {
             else if (auto* b = dynamic_cast<QAbstractButton*>(w))
                 b->setText(c.caption());
             // A new caption is a new value to hear, or comes with another language for every
-            // window.
-            for (auto it = windows_.keyBegin(); it != windows_.keyEnd(); ++it)
-                nameControls(**it);
+            // window (a window being built is named once it is complete).
+            if (!building_)
+                for (auto it = windows_.keyBegin(); it != windows_.keyEnd(); ++it)
+                    nameControls(**it);
             break;
         case Prop::Value:
             if (auto* cb = dynamic_cast<CheckWidget*>(w)) {
@@ -318,6 +336,7 @@ void View::applyWindow(forms::Window& w, Prop p) {
             break;
         case Prop::Visible:
             if (w.visible()) {
+                build(w);
                 ww->show();
                 if (QGuiApplication::platformName() != QLatin1String("offscreen")) ww->raise();
             } else {

@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QMouseEvent>
+#include <QSet>
 #include <QtGlobal>
 #include <functional>
 #include <memory>
@@ -22,7 +23,7 @@ class View : public forms::Observer {
     explicit View(forms::Runtime& rt);
     ~View() override;
 
-    QWidget* widget(const forms::Control& c) const { return widgets_.value(&c); }
+    QWidget* widget(const forms::Control& c);
     WindowWidget* window(const forms::Window& w) const { return windows_.value(&w); }
     WindowWidget* window(const QString& name) const;
 
@@ -48,6 +49,7 @@ class View : public forms::Observer {
 
   private:
     QWidget* create(forms::Control& c, QWidget* parent);
+    void build(forms::Window& w);
     void applyAll(forms::Control& c);
     void applyColors(forms::Control& c, QWidget* w);
     void applyPicture(forms::Control& c, QWidget* w);
@@ -60,6 +62,8 @@ class View : public forms::Observer {
     std::unique_ptr<QWidget> focusMark_;
     QHash<const forms::Control*, QWidget*> widgets_;
     QHash<const forms::Window*, WindowWidget*> windows_;
+    QSet<const forms::Window*> built_;
+    bool building_ = false;
     bool syncingFocus_ = false;
 };
 
