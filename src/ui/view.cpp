@@ -338,6 +338,8 @@ void View::applyWindow(forms::Window& w, Prop p) {
             if (w.visible()) {
                 build(w);
                 ww->show();
+                // The program may have given one of its controls the focus before it had a widget.
+                if (forms::Control* f = rt_.focused(); f && &f->window() == &w) focusChanged(f);
                 if (QGuiApplication::platformName() != QLatin1String("offscreen")) ww->raise();
             } else {
                 ww->hide();
