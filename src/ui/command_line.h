@@ -4,12 +4,19 @@
 #include <QTextStream>
 #include <optional>
 
+#include "forms/numbers.h"
+
 namespace ui {
 
-// Answers the command line where it asks for no window: the usage, the version, a mistake.
-// Returns the exit status then; nothing when the program should open its window. The Qt
-// platform's own options (-platform, -style, ...) pass through to the window.
+// Answers the command line where it asks for no window: the usage, the version, a mistake, the
+// ffmpeg command for the stored settings (--ffmpeg) or the recommended bitrate (--bitrate), which
+// only read the settings store. Returns the exit status then; nothing when the program should
+// open its window. The Qt platform's own options (-platform, -style, ...) pass through to the
+// window.
 std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out,
                                      QTextStream& err);
+
+// Numbers are written with the decimal point of the system's language, as in the window.
+forms::NumberLocale systemNumberLocale();
 
 }  // namespace ui

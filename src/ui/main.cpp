@@ -1,6 +1,5 @@
 // Korvel: the desktop program.
 #include <QApplication>
-#include <QLocale>
 #include <QScreen>
 
 #include "app/korvel.h"
@@ -40,10 +39,7 @@ int main(int argc, char** argv) {
     platform::QtServices services;
     // The codec's settings are read on request, from wherever this machine keeps them.
     const std::unique_ptr<platform::RegistrySource> registry = platform::codecSettingsSource();
-    const QString point = QLocale::system().decimalPoint();
-    const forms::NumberLocale locale{point.isEmpty() ? QLatin1Char('.') : point.front()};
-
-    app::Korvel korvel(services.services(*registry), locale);
+    app::Korvel korvel(services.services(*registry), ui::systemNumberLocale());
     ui::View view(korvel.rt);
     for (auto& w : korvel.rt.windows()) {
         services.effects.registerWindow(w->name(), view.window(*w));

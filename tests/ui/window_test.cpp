@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "platform/qt/timer_driver.h"
@@ -165,24 +166,61 @@ TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
     EXPECT_TRUE(services.clipboard.text().contains("-c:v mpeg4"));
 }
 
+// The program run without a display, its settings under configHome; what it printed.
+QString runKorvel(const QStringList& args, int expectedStatus, const QString& configHome = {}) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("DISPLAY"));
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!configHome.isEmpty()) env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KORVEL_PROGRAM), args);
+    EXPECT_TRUE(p.waitForFinished(10000));
+    EXPECT_EQ(p.exitCode(), expectedStatus) << qPrintable(args.join(' '));
+    return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
+}
+
 // The command line answers without a window; a mistake exits with 2.
 TEST(CommandLine, VersionHelpAndMistakes) {
-    const auto run = [](const QStringList& args, int expectedStatus) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(KORVEL_PROGRAM), args);
-        EXPECT_TRUE(p.waitForFinished(10000));
-        EXPECT_EQ(p.exitCode(), expectedStatus) << qPrintable(args.join(' '));
-        return QString::fromUtf8(p.readAllStandardOutput() + p.readAllStandardError());
-    };
-    EXPECT_EQ(run({"--version"}, 0).trimmed(), "Korvel " KORVEL_VERSION_TEXT);
-    const QString help = run({"--help"}, 0);
-    EXPECT_TRUE(help.contains("KORVEL_REGISTRY_FILE") && help.contains("WINEPREFIX"))
+    EXPECT_EQ(runKorvel({"--version"}, 0).trimmed(), "Korvel " KORVEL_VERSION_TEXT);
+    const QString help = runKorvel({"--help"}, 0);
+    EXPECT_TRUE(help.contains("KORVEL_REGISTRY_FILE") && help.contains("WINEPREFIX") &&
+                help.contains("--ffmpeg") && help.contains("--bitrate"))
         << qPrintable(help);
-    EXPECT_TRUE(run({"--frobnicate"}, 2).contains("frobnicate"));
+    EXPECT_TRUE(runKorvel({"--frobnicate"}, 2).contains("frobnicate"));
+}
+
+// The ffmpeg command and the bitrate come from the stored settings, which stay untouched even
+// with the crash marker a running program keeps; a bad value is named and exits with 2.
+TEST(CommandLine, PrintsFromTheStoredSettingsWithoutWritingThem) {
+    QTemporaryDir home;
+    const QStringList bitrate{"--bitrate", "--time", "01:30:00", "--size", "700", "--audio", "96"};
+    EXPECT_EQ(runKorvel(bitrate, 0, home.path()), "981\n");
+    for (const QStringList& bad :
+         {QStringList{"--bitrate", "--time", "1:60:00", "--size", "7", "--audio", "9"},
+          {"--bitrate", "--time", "1:00:00", "--size", "-7", "--audio", "9"},
+          {"--bitrate", "--time", "1:00:00", "--size", "7"},
+          {"--time", "1:00:00"},
+          {"--ffmpeg", "in.vob"}})
+        EXPECT_EQ(runKorvel(bad, 2, home.path()).count('\n'), 1) << qPrintable(bad.join(' '));
+
+    EXPECT_TRUE(QDir(home.path()).isEmpty());  // not even the settings folder is made
+    ASSERT_TRUE(QDir(home.path()).mkpath("Korvel"));
+    QFile ini(home.filePath("Korvel/Korvel.ini"));
+    const QByteArray stored =
+        "[Values]\nversion=0\nMKI=250\nalg1=1000\nalg2=5\nHH=01\nMM=30\nSS=00\n"
+        "size=700\naudio=96\nbitrate=946\nVBR=2nd\n";
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly) && ini.write(stored) == stored.size());
+    ini.close();
+    EXPECT_EQ(runKorvel(bitrate, 0, home.path()), "946\n");
+    const QString command = runKorvel({"--ffmpeg", "my film.vob", "out.avi"}, 0, home.path());
+    EXPECT_EQ(command.count("-b:v 946k"), 2) << qPrintable(command);
+    EXPECT_TRUE(command.contains("-g 250") && command.contains("-pass 2") &&
+                command.contains("-i 'my film.vob'"))
+        << qPrintable(command);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(ini.readAll(), stored);
+    EXPECT_EQ(QDir(home.filePath("Korvel")).entryList(QDir::Files), QStringList{"Korvel.ini"});
 }
 
 }  // namespace

@@ -19,9 +19,10 @@ QString text(const QVariant& v) {
 
 }  // namespace
 
-QtSettingsStore::QtSettingsStore()
+QtSettingsStore::QtSettingsStore(Access access)
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Korvel"), QStringLiteral("Korvel"))) {
+                                            QStringLiteral("Korvel"), QStringLiteral("Korvel"))),
+      persistent_(access == Access::ReadWrite) {
     // Only the user's own file counts, not an organisation-wide or system-wide one.
     settings_->setFallbacksEnabled(false);
     load();
@@ -41,7 +42,8 @@ void QtSettingsStore::load() {
     }
     settings_->endGroup();
     // An unreadable, malformed or read-only file is left alone, so the user can still repair it.
-    if (!settings_->isWritable()) persistent_ = false;
+    // (The test of writing makes the folder and a scratch file, so it is skipped when reading.)
+    if (persistent_ && !settings_->isWritable()) persistent_ = false;
     checkFile();
 }
 

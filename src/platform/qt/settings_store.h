@@ -18,7 +18,10 @@ namespace platform {
 // session in memory only: losing the preferences must never stop the program.
 class QtSettingsStore : public SettingsStore {
   public:
-    QtSettingsStore();
+    // ReadOnly reads the file but never writes it nor makes its folder: for a second program that
+    // must not disturb a running Korvel. Writes then stay in memory.
+    enum class Access { ReadWrite, ReadOnly };
+    explicit QtSettingsStore(Access access = Access::ReadWrite);
     explicit QtSettingsStore(const QString& iniPath);
 
     QString read(const QString& key, const QString& fallback) const override;
@@ -29,7 +32,7 @@ class QtSettingsStore : public SettingsStore {
     QString fileName() const { return settings_->fileName(); }
     // Saves what is pending now instead of after the running event.
     void flush();
-    // False once the file failed and the values live in memory only.
+    // False when read-only or once the file failed: the values live in memory only.
     bool persistent() const { return persistent_; }
 
   private:
