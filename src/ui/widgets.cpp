@@ -85,6 +85,8 @@ void FieldWidget::keyPressEvent(QKeyEvent* e) {
 
 MemoWidget::MemoWidget(View& view, forms::TextBox& model, QWidget* parent)
     : Bound(view, model, parent) {
+    // Tab leaves the notes for the next control rather than typing into them.
+    setTabChangesFocus(true);
     QObject::connect(this, &QPlainTextEdit::textChanged, this, [this, &model] {
         if (syncing_) return;
         view_.edited(model, toPlainText(), textCursor().position());

@@ -75,6 +75,11 @@ TEST_F(WindowTest, TabLeadsThroughTheCalculation) {
         EXPECT_EQ(text("kbitps"), "981") << flag;
         EXPECT_EQ(text("kBytesps"), "122.6") << flag;
         EXPECT_EQ(focus(), widget("kbitps")) << flag;
+        // The notes box passes Tab on too.
+        view.widget(*k.form1.find("notebox"))->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(focus(), Qt::Key_Tab);
+        EXPECT_EQ(focus(), view.widget(*k.form1.find("deutsch"))) << flag;
+        widget("kbitps")->setFocus(Qt::TabFocusReason);
         // Shift+Tab walks back the same way.
         for (const char* back : {"audio", "groesse", "SS", "MM", "HH"}) {
             QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
