@@ -93,3 +93,21 @@ TEST_F(FormRuntime, ScrollBarDragScrollsAndTheReleaseChangesOnce) {
     EXPECT_EQ(changes, 1);
     EXPECT_EQ(bar.value(), 20);
 }
+
+// A press lasts only while the button is held: its release runs once, on what got the press,
+// and a move with no button or another press ends a press whose release was lost.
+TEST_F(FormRuntime, APressEndsOnceWhateverEndsIt) {
+    w.onMouseDown = [&](const MouseArgs&) { log << "down"; };
+    w.onMouseMove = [&](const MouseArgs& m) { log << QString("move %1").arg(m.button); };
+    w.onMouseUp = [&](const MouseArgs&) { log << "up"; };
+    const MouseArgs held{1, 0, 0, 0}, free{0, 0, 0, 0};
+    rt.userMouse(w, 'd', held);
+    rt.userMouse(w, 'm', held);
+    rt.userMouse(w, 'm', free);  // the release went astray
+    rt.userMouse(w, 'u', held);  // and arrives late
+    rt.userMouse(w, 'd', held);
+    rt.userMouse(a, 'd', held);  // a press elsewhere
+    rt.userMouse(a, 'u', held);
+    EXPECT_EQ(log, QStringList({"down", "move 1", "up", "move 0", "down", "up"}));
+    EXPECT_FALSE(rt.mousePressed());
+}
