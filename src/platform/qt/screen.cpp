@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace platform {
 
@@ -16,11 +17,14 @@ std::optional<QRect> QtScreen::availableArea(QPoint at) const {
 
 QMargins QtScreen::frame(const QString& window) const {
     const QPointer<QWidget> w = windows_.value(window);
-    if (!w) return {};
+    // A frameless window has none; asking the window system could only bring stale figures.
+    if (!w || w->windowFlags().testFlag(Qt::FramelessWindowHint)) return {};
     const QRect outer = w->frameGeometry(), inner = w->geometry();
-    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                    outer.right() - inner.right(), outer.bottom() - inner.bottom()) *
-           15;
+    // Without a window manager the figures may be the last move's distance: a real frame is
+    // a title bar and borders, never more than this.
+    const auto side = [](int px) { return std::clamp(px, 0, 48) * 15; };
+    return QMargins(side(inner.left() - outer.left()), side(inner.top() - outer.top()),
+                    side(outer.right() - inner.right()), side(outer.bottom() - inner.bottom()));
 }
 
 }  // namespace platform
