@@ -132,8 +132,13 @@ bool usable(const Control& c) {
 TextBox* Runtime::typingTarget(TextBox& t) {
     if (!usable(t)) return nullptr;
     dispatch([&] { focusForUser(t); });
-    // A field that hands the focus on when it gets it passes the keystrokes on with it.
-    if (!focused_ || focused_ == &t) return &t;
+    return keysGoTo(&t);
+}
+
+// A field that hands the focus on passes the keystrokes on with it; nothing takes them but a
+// text field or combo box.
+TextBox* Runtime::keysGoTo(TextBox* typing) const {
+    if (!focused_ || focused_ == typing) return typing;
     if (focused_->kind() == Kind::TextBox || focused_->kind() == Kind::ComboBox)
         return static_cast<TextBox*>(focused_);
     return nullptr;
@@ -152,12 +157,8 @@ void Runtime::userType(TextBox& t, const QString& chars) {
     for (const QChar ch : chars) {
         if (ended_) return;
         // Keystrokes go where the focus is: a handler may have passed it on.
-        if (focused_ && focused_ != into) {
-            into = focused_->kind() == Kind::TextBox || focused_->kind() == Kind::ComboBox
-                       ? static_cast<TextBox*>(focused_)
-                       : nullptr;
-            if (!into) return;
-        }
+        into = keysGoTo(into);
+        if (!into) return;
         dispatch([&] {
             TextBox& t = *into;
             if (t.readOnly()) return;
@@ -257,11 +258,15 @@ namespace {
 const char* mouseEvent(char what) {
     return what == 'd' ? "MouseDown" : what == 'u' ? "MouseUp" : "MouseMove";
 }
-const MouseHandler& mouseHandler(const MouseHandler& d, const MouseHandler& m,
-                                 const MouseHandler& u, char what) {
-    return what == 'd' ? d : what == 'u' ? u : m;
+template <class Target>
+const MouseHandler& mouseHandler(const Target& t, char what) {
+    return what == 'd' ? t.onMouseDown : what == 'u' ? t.onMouseUp : t.onMouseMove;
 }
 }  // namespace
+
+const MouseHandler& Runtime::MouseTarget::handler(char what) const {
+    return control ? mouseHandler(*control, what) : mouseHandler(*window, what);
+}
 
 void Runtime::userMouse(Control& c, char what, const MouseArgs& m) {
     if (!usable(c)) return;
@@ -281,23 +286,18 @@ void Runtime::mouse(MouseTarget target, char what, const MouseArgs& m) {
     }
     if (what == 'd' || m.button == 0) endPress(m);  // the release of an earlier press was lost
     if (what == 'd') pressed_ = target;
-    Control* c = target.control;
-    Window* w = target.window;
-    const MouseHandler& h = c ? mouseHandler(c->onMouseDown, c->onMouseMove, c->onMouseUp, what)
-                              : mouseHandler(w->onMouseDown, w->onMouseMove, w->onMouseUp, what);
+    const MouseHandler& h = target.handler(what);
     if (!h) return;
-    const QString source = c ? c->path() : w->name();
-    dispatch([&] { raise(source, mouseEvent(what), [&] { h(m); }); });
+    dispatch([&] { raise(target.source(), mouseEvent(what), [&] { h(m); }); });
 }
 
 void Runtime::endPress(const MouseArgs& m) {
     const MouseTarget was = pressed_;
     if (!was.control && !was.window) return;
     pressed_ = {};
-    const MouseHandler& h = was.control ? was.control->onMouseUp : was.window->onMouseUp;
+    const MouseHandler& h = was.handler('u');
     if (!h) return;
-    const QString source = was.control ? was.control->path() : was.window->name();
-    dispatch([&] { raise(source, "MouseUp", [&] { h(m); }); });
+    dispatch([&] { raise(was.source(), "MouseUp", [&] { h(m); }); });
 }
 
 void Runtime::userScroll(ScrollBar& s, int value, bool released) {

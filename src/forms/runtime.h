@@ -108,10 +108,13 @@ class Runtime {
     void settle();
     void focusForUser(Control& c);
     TextBox* typingTarget(TextBox& t);  // focuses t; the text box that then gets the keys
+    TextBox* keysGoTo(TextBox* typing) const;
+    // A control or a window, whichever got the mouse.
     struct MouseTarget {
         Control* control = nullptr;
         Window* window = nullptr;
-        bool is(const Control* c, const Window* w) const { return control == c && window == w; }
+        const MouseHandler& handler(char what) const;
+        QString source() const { return control ? control->path() : window->name(); }
     };
     void mouse(MouseTarget target, char what, const MouseArgs& m);
     void report(const QString& line);
