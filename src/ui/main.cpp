@@ -41,10 +41,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<platform::RegistrySource> registry = platform::codecSettingsSource();
     app::Korvel korvel(services.services(*registry), ui::systemNumberLocale());
     ui::View view(korvel.rt);
-    for (auto& w : korvel.rt.windows()) {
-        services.effects.registerWindow(w->name(), view.window(*w));
-        services.screen.registerWindow(w->name(), view.window(*w));
-    }
+    for (auto& w : korvel.rt.windows())
+        services.windows.add(w->name(), view.window(*w));
     platform::QtTimerDriver timers(korvel.rt);
     ui::FfmpegMenu ffmpegMenu(korvel, view, services.clipboard);
 

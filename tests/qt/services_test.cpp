@@ -49,9 +49,10 @@ TEST(QtProgramEnd, EndAskedBeforeTheLoopRunsStillEndsIt) {
 }
 
 TEST(QtWindowEffects, OpacityReachesTheRegisteredTopLevelWindow) {
-    QtWindowEffects effects;
+    QtWindows windows;
+    QtWindowEffects effects(windows);
     auto window = std::make_unique<QWidget>();
-    effects.registerWindow("Form2", new QWidget(window.get()));
+    windows.add("Form2", new QWidget(window.get()));
     EXPECT_EQ(effects.setOpacity("Form2", 128), 0);
     EXPECT_DOUBLE_EQ(window->windowOpacity(), 128 / 255.0);
     EXPECT_EQ(effects.setOpacity("Form9", 128), 2);

@@ -16,14 +16,15 @@ namespace {
 
 TEST(Screen, EveryWindowOpensInsideTheScreen) {
     platform::MemoryServices mem;
-    platform::QtScreen screen;
+    platform::QtWindows windows;
+    platform::QtScreen screen(windows);
     const platform::Services sv{mem.store,      mem.messages, mem.clipboard, mem.random,
                                 mem.programEnd, mem.launcher, mem.effects,   mem.registry,
                                 mem.log,        screen};
     app::Korvel k(sv, forms::NumberLocale::point());
     ui::View view(k.rt);
     for (auto& w : k.rt.windows())
-        screen.registerWindow(w->name(), view.window(*w));
+        windows.add(w->name(), view.window(*w));
     const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
     ASSERT_LE(area.width(), 1024);
     k.form1.move(area.center().x() * 15, area.bottom() * 15);  // half below the screen

@@ -20,9 +20,10 @@ struct QtServices {
     QtRandom random;
     QtProgramEnd programEnd;
     QtLauncher launcher;
-    QtWindowEffects effects;
+    QtWindows windows;  // the view registers them
+    QtWindowEffects effects{windows};
     FileLog log;
-    QtScreen screen;
+    QtScreen screen{windows};
     Services services(RegistrySource& registry);
 };
 

@@ -16,7 +16,7 @@ std::optional<QRect> QtScreen::availableArea(QPoint at) const {
 }
 
 QMargins QtScreen::frame(const QString& window) const {
-    const QPointer<QWidget> w = windows_.value(window);
+    const QWidget* w = windows_.find(window);
     // A frameless window has none; asking the window system could only bring stale figures.
     if (!w || w->windowFlags().testFlag(Qt::FramelessWindowHint)) return {};
     const QRect outer = w->frameGeometry(), inner = w->geometry();

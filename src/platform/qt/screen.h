@@ -1,9 +1,6 @@
 #pragma once
 
-#include <QHash>
-#include <QPointer>
-#include <QWidget>
-
+#include "platform/qt/windows.h"
 #include "platform/services.h"
 
 namespace platform {
@@ -11,13 +8,12 @@ namespace platform {
 // The screens the window system reports, in device-independent pixels turned into twips.
 class QtScreen : public Screen {
   public:
+    explicit QtScreen(const QtWindows& windows) : windows_(windows) {}
     std::optional<QRect> availableArea(QPoint at) const override;
     QMargins frame(const QString& window) const override;
-    // The program's windows, by their model names, for their frames.
-    void registerWindow(const QString& name, QWidget* window) { windows_.insert(name, window); }
 
   private:
-    QHash<QString, QPointer<QWidget>> windows_;
+    const QtWindows& windows_;
 };
 
 }  // namespace platform

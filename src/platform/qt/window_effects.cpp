@@ -5,7 +5,7 @@
 namespace platform {
 
 int QtWindowEffects::setOpacity(const QString& window, int alpha) {
-    const QPointer<QWidget> widget = windows_.value(window);
+    QWidget* widget = windows_.find(window);
     if (!widget) return 2;
     widget->window()->setWindowOpacity(std::clamp(alpha, 0, 255) / 255.0);
     return 0;
