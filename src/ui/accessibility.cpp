@@ -3,8 +3,6 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QButtonGroup>
-#include <QCoreApplication>
-#include <QMouseEvent>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -56,10 +54,10 @@ class WindowAccess : public QAccessibleWidget {
     }
 };
 
-// A clickable picture, pressed like a button: the click arrives as the mouse would bring it.
+// A clickable picture, pressed like a button, as Space presses it.
 class PictureButtonAccess : public QAccessibleWidget {
   public:
-    explicit PictureButtonAccess(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    explicit PictureButtonAccess(LabelWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
 
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
@@ -67,16 +65,8 @@ class PictureButtonAccess : public QAccessibleWidget {
     void doAction(const QString& action) override {
         if (action != pressAction()) return QAccessibleWidget::doAction(action);
         // After the screen reader's request returns: the click may open a message box.
-        QTimer::singleShot(0, widget(), [w = widget()] {
-            const QPointF centre = QRectF(w->rect()).center();
-            const QPointF global = w->mapToGlobal(centre);
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                const Qt::MouseButtons held =
-                    type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
-                QMouseEvent e(type, centre, global, Qt::LeftButton, held, Qt::NoModifier);
-                QCoreApplication::sendEvent(w, &e);
-            }
-        });
+        auto* picture = static_cast<LabelWidget*>(widget());
+        QTimer::singleShot(0, picture, [picture] { picture->press(); });
     }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };

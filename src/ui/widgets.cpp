@@ -119,10 +119,14 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
         view_.clicked(model_);
 }
 
+void LabelWidget::press() {
+    view_.clicked(model_);
+}
+
 void LabelWidget::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-        view_.clicked(model_);
+        press();
     else
         QLabel::keyPressEvent(e);
 }

@@ -58,6 +58,8 @@ class MemoWidget : public Bound<QPlainTextEdit> {
 class LabelWidget : public Bound<QLabel> {
   public:
     LabelWidget(View& view, forms::Control& model, QWidget* parent);
+    // A click from the keyboard or a screen reader.
+    void press();
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
