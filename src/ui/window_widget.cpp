@@ -1,6 +1,7 @@
 #include "ui/window_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +37,26 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) {
     view_.dblClick(model_);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape)
+        view_.key(model_, forms::keys::Escape);
+    else
+        QWidget::keyPressEvent(e);
+}
+
+bool WindowWidget::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget() ? focusWidget() : this;
+    QWidget* w = from;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (isAncestorOf(w) && view_.tabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != from);
+    return false;
 }
 
 void WindowWidget::closeEvent(QCloseEvent* e) {

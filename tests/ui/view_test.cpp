@@ -66,23 +66,37 @@ TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
     EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
 }
 
-// A press focuses the control before its mouse-down runs, as `mouse down` in scenario files;
-// a scroll bar takes the focus too.
-TEST_F(ViewTest, APressMovesTheFocusFirst) {
+// The spin arrows never take the focus: the field being edited keeps it, emptied, so a held
+// arrow steps from what the field held (minutes "00": first "00", then "59" and an hour less).
+// A press on the slider does take it, the field's edit ending first.
+TEST_F(ViewTest, SpinArrowsLeaveTheFocusOnTheEditedField) {
     QStringList trace;
     k.rt.tracer = [&](int, const QString& handler) { trace << handler; };
-    typeInto("HH", "5");
-    QWidget* spin = view.widget(*k.form1.find("timeUp"));
-    QTest::mousePress(spin, Qt::LeftButton);
-    EXPECT_EQ(widget("HH")->text(), "05");
-    const qsizetype lost = trace.indexOf("Form1.HH_LostFocus");
-    EXPECT_GE(lost, 0);
-    EXPECT_GT(trace.indexOf("Form1.timeUp_MouseDown"), lost);
-    QTest::mouseRelease(spin, Qt::LeftButton);
+    typeInto("HH", "01");
+    typeInto("MM", "00");
+    typeInto("SS", "");
+    widget("MM")->setFocus();
+    QWidget* down = view.widget(*k.form1.find("timeDn"));
+    QTest::mousePress(down, Qt::LeftButton);
+    EXPECT_TRUE(widget("MM")->hasFocus());
+    EXPECT_EQ(text("MM"), "");
+    auto& repeat = k.form1.get<forms::Timer>("Timer2");
+    for (const char* minutes : {"00", "59"}) {
+        k.rt.fireTimer(repeat);
+        EXPECT_EQ(text("MM"), minutes);
+    }
+    EXPECT_EQ(text("HH"), "00");
+    QTest::mouseRelease(down, Qt::LeftButton);
+    EXPECT_EQ(k.rt.focused(), k.form1.find("MM"));
+    EXPECT_TRUE(trace.contains("Form1.timeDn_MouseDown"));
+    EXPECT_EQ(trace.count("Form1.MM_LostFocus"), 1);  // only when it was left for the seconds
+
+    trace.clear();
     forms::Control* bar = k.form1.find("ScrollBar1");
     QTest::mousePress(view.widget(*bar), Qt::LeftButton);
     EXPECT_EQ(k.rt.focused(), bar);
     EXPECT_TRUE(view.widget(*bar)->hasFocus());
+    EXPECT_EQ(trace.value(0), "Form1.MM_LostFocus");
 }
 
 // A control is read by what it is, in the language on screen, also on a window whose captions
