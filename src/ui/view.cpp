@@ -130,8 +130,10 @@ void View::orderTabs(const forms::Window& w) {
     }
 }
 
+// Names follow the language on screen, and so do Qt's own texts (menus, message boxes).
 void View::nameControls(const forms::Window& w) {
     const i18n::Language lang = languageShown(rt_);
+    translations_.follow(lang);
     for (const auto& c : w.controls())
         if (QWidget* widget = widgets_.value(c.get())) nameControl(*c, widget);
     nameWindow(w, windows_.value(&w), lang);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "forms/runtime.h"
+#include "ui/qt_translations.h"
 
 class QWidget;
 
@@ -67,6 +68,7 @@ class View : public forms::Observer {
     std::unique_ptr<QWidget> focusMark_;
     QHash<const forms::Control*, QWidget*> widgets_;
     QHash<const QWidget*, forms::Control*> controls_;
+    QtTranslations translations_;
     QHash<const forms::Window*, WindowWidget*> windows_;
     QSet<const forms::Window*> built_;
     bool building_ = false;

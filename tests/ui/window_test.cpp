@@ -1,7 +1,10 @@
 // The real window driven as a person drives it: mouse presses, moves and releases, keys and
 // Tab, sent to the shown widgets where they lie.
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -248,6 +251,31 @@ TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
     QTest::mouseClick(view.widget(*k.form1.find("french")), Qt::LeftButton);
     EXPECT_EQ(choose("DivXbutton"), "Copier la commande ffmpeg");
     EXPECT_TRUE(services.clipboard.text().contains("-c:v mpeg4"));
+}
+
+// Qt's own texts follow the flags: the notes' right-click menu, a message box's buttons.
+TEST_F(WindowTest, QtsOwnTextsSpeakTheLanguageOnScreen) {
+    const struct {
+        const char *flag, *copy, *cancel;
+    } rows[] = {{"deutsch", "&Kopieren", "Abbrechen"},
+                {"french", "Cop&ier", "Annuler"},
+                {"english", "&Copy", "Cancel"}};
+    auto* notes = widget<QPlainTextEdit>("notebox");
+    for (const auto& row : rows) {
+        QTest::mouseClick(widget<QWidget>(row.flag), Qt::LeftButton);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                notes->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(notes->viewport(), &click);  // the menu pops up and stays
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        QStringList menu;
+        for (const QAction* a : popup->actions())
+            menu << a->text().section('\t', 0, 0);  // without the shortcut
+        popup->close();
+        EXPECT_TRUE(menu.contains(row.copy)) << menu.join('|').toStdString();
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
+    }
 }
 
 // The program run without a display, its settings under configHome; what it printed.
