@@ -59,6 +59,13 @@ bool WindowWidget::focusNextPrevChild(bool next) {
     return false;
 }
 
+bool WindowWidget::event(QEvent* e) {
+    // A window's first activation starts at its first Tab stop as Tab reaches it (a field's text
+    // selected, ready to be typed over).
+    if (e->type() == QEvent::WindowActivate && !focusWidget()) focusNextPrevChild(true);
+    return QWidget::event(e);
+}
+
 void WindowWidget::closeEvent(QCloseEvent* e) {
     // Windows are hidden, never destroyed; what closing means is the program's decision.
     e->ignore();

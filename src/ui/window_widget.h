@@ -27,6 +27,7 @@ class WindowWidget : public QWidget {
     void keyPressEvent(QKeyEvent* e) override;
     // Tab and Shift+Tab stop only where the view says a Tab stop is.
     bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* e) override;
 
   private:
     View& view_;
