@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 #include <cstdlib>
+#include <utility>
 
 #include "ui/view.h"
 
@@ -117,8 +118,14 @@ LabelWidget::LabelWidget(View& view, forms::Control& model, QWidget* parent)
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
     Bound::mouseReleaseEvent(e);
+    if (std::exchange(doubleClicked_, false)) return;
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         view_.clicked(model_);
+}
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    doubleClicked_ = true;
+    view_.dblClick(model_);
 }
 
 void LabelWidget::press() {

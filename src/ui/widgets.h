@@ -64,7 +64,16 @@ class LabelWidget : public Bound<QLabel> {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // A double click is a click, then the double click alone: its second press is no click.
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override {
+        doubleClicked_ = false;  // a double click whose release went astray
+        Bound::mousePressEvent(e);
+    }
     void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    bool doubleClicked_ = false;
 };
 
 // Buttons, check boxes and option buttons: Enter presses the focused one as Space does.

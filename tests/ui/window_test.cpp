@@ -122,7 +122,8 @@ TEST_F(WindowTest, TabCirclesTheWindowBothWays) {
         EXPECT_EQ(widget<QWidget>(arrow)->focusPolicy(), Qt::NoFocus) << arrow;
 }
 
-// A double click on a button is two clicks (a spin arrow steps twice, not three times); Space
+// A double click on a button is two clicks (a spin arrow steps twice, not three times), on a
+// label one click and its double click; Space
 // and Enter press the focused button, check box, picture or clickable label; a window opened
 // takes the keyboard, and Escape closes it as its double click does and gives the keyboard back.
 TEST_F(WindowTest, PressesFromMouseAndKeyboard) {
@@ -151,6 +152,7 @@ TEST_F(WindowTest, PressesFromMouseAndKeyboard) {
         {"audiokbps", Qt::Key_Return, caption("audiokbps"), " kbps"},
         {"ratio", Qt::Key_Space, caption("ratio"), ":1"},
         {"ratio", Qt::Key_Enter, caption("ratio"), ":100"},
+        {"ratio", 0, caption("ratio"), ":1"},  // a label's own click and double click
         {"sizeMB", Qt::Key_Space, shown(k.disk), "1"},
         {"Disk.anz", Qt::Key_Escape, shown(k.disk), "0"},
         {"settingsbutton", Qt::Key_Return, shown(k.form3), "1"},
