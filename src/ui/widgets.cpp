@@ -208,7 +208,7 @@ ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
 
 void ScrollWidget::wheelEvent(QWheelEvent* e) {
     const QPoint turn = e->angleDelta();
-    // Up or right is wider (a horizontal wheel's turn to the right is negative).
+    // Up or right is more (a horizontal wheel's turn to the right is negative).
     wheel_ += std::abs(turn.y()) >= std::abs(turn.x()) ? turn.y() : -turn.x();
     for (; wheel_ >= QWheelEvent::DefaultDeltasPerStep; wheel_ -= QWheelEvent::DefaultDeltasPerStep)
         triggerAction(SliderSingleStepAdd);
