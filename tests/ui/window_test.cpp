@@ -224,6 +224,31 @@ TEST_F(WindowTest, SliderStepsAndHeldSpinArrows) {
     EXPECT_EQ(text("audio"), held);
 }
 
+// Qt's own texts follow the flags: the notes' right-click menu, a message box's buttons.
+TEST_F(WindowTest, QtsOwnTextsSpeakTheLanguageOnScreen) {
+    const struct {
+        const char *flag, *copy, *cancel;
+    } rows[] = {{"deutsch", "&Kopieren", "Abbrechen"},
+                {"french", "Cop&ier", "Annuler"},
+                {"english", "&Copy", "Cancel"}};
+    auto* notes = widget<QPlainTextEdit>("notebox");
+    for (const auto& row : rows) {
+        QTest::mouseClick(widget<QWidget>(row.flag), Qt::LeftButton);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                notes->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(notes->viewport(), &click);  // the menu pops up and stays
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        QStringList menu;
+        for (const QAction* a : popup->actions())
+            menu << a->text().section('\t', 0, 0);  // without the shortcut
+        popup->close();
+        EXPECT_TRUE(menu.contains(row.copy)) << menu.join('|').toStdString();
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
+    }
+}
+
 // A right click on the option string or its copy button offers the ffmpeg command in the
 // language on screen; choosing it copies the command.
 TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
@@ -253,31 +278,6 @@ TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
     QTest::mouseClick(view.widget(*k.form1.find("french")), Qt::LeftButton);
     EXPECT_EQ(choose("DivXbutton"), "Copier la commande ffmpeg");
     EXPECT_TRUE(services.clipboard.text().contains("-c:v mpeg4"));
-}
-
-// Qt's own texts follow the flags: the notes' right-click menu, a message box's buttons.
-TEST_F(WindowTest, QtsOwnTextsSpeakTheLanguageOnScreen) {
-    const struct {
-        const char *flag, *copy, *cancel;
-    } rows[] = {{"deutsch", "&Kopieren", "Abbrechen"},
-                {"french", "Cop&ier", "Annuler"},
-                {"english", "&Copy", "Cancel"}};
-    auto* notes = widget<QPlainTextEdit>("notebox");
-    for (const auto& row : rows) {
-        QTest::mouseClick(widget<QWidget>(row.flag), Qt::LeftButton);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
-                                notes->mapToGlobal(QPoint(3, 3)));
-        QApplication::sendEvent(notes->viewport(), &click);  // the menu pops up and stays
-        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        ASSERT_NE(popup, nullptr);
-        QStringList menu;
-        for (const QAction* a : popup->actions())
-            menu << a->text().section('\t', 0, 0);  // without the shortcut
-        popup->close();
-        EXPECT_TRUE(menu.contains(row.copy)) << menu.join('|').toStdString();
-        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
-    }
 }
 
 // The program run without a display, its settings under configHome; what it printed.
