@@ -61,20 +61,19 @@ def has(acc, state):
     return acc.getState().contains(state)
 
 
+def actions(acc):
+    action = acc.queryAction()
+    return [action.getName(i) for i in range(action.nActions)]
+
+
 def press(window, name):
     button = next(a for a in subtree(window) if a.name == name)
-    action = button.queryAction()
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    button.queryAction().doAction(actions(button).index("Press"))
 
 
 def frame(app, title):
     return next((w for w in children(app) if w.name == title and has(w, pyatspi.STATE_SHOWING)),
                 None)
-
-
-def actions(acc):
-    action = acc.queryAction()
-    return [action.getName(i) for i in range(action.nActions)]
 
 
 def inspect(window, key, lang):
