@@ -38,17 +38,6 @@ TEST_F(ViewTest, TheModelsRepairsShowAtOnce) {
     EXPECT_EQ(widget("groesse")->text(), "12345");
 }
 
-TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
-    // A move asked for by a handler reaches the widgets once the handlers are done.
-    typeInto("HH", "01");
-    EXPECT_TRUE(widget("HH")->hasFocus());
-    auto& kbitps = k.form1.get<forms::TextBox>("kbitps");
-    k.rt.dispatch([&] { kbitps.setFocus(); });
-    EXPECT_EQ(k.rt.focused(), &kbitps);
-    EXPECT_TRUE(widget("kbitps")->hasFocus());
-    EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
-}
-
 // The spin arrows never take the focus: the field being edited keeps it, emptied, so a held
 // arrow steps from what the field held (minutes "00": first "00", then "59" and an hour less).
 // A press on the slider does take it, the field's edit ending first.

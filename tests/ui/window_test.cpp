@@ -82,7 +82,6 @@ TEST_F(WindowTest, TabLeadsThroughTheCalculation) {
             typeAndTab(QLatin1String(part));
         EXPECT_EQ(text("kbitps"), "981") << flag;
         EXPECT_EQ(text("kBytesps"), "122.6") << flag;
-        EXPECT_EQ(focus(), widget("kbitps")) << flag;
     }
 }
 
@@ -146,7 +145,9 @@ TEST_F(WindowTest, PressesFromMouseAndKeyboard) {
          [this] { return QString::number(widget<QCheckBox>("kbpsLock")->checkState()); }, "2"},
         {"deutsch", Qt::Key_Return, caption("Spielzeit"), "Spielzeit"},
         {"audiokbps", Qt::Key_Space, caption("audiokbps"), " MB"},
-        {"audiokbps", Qt::Key_Return, caption("audiokbps"), " kbps"},
+        // Back to kbit/s: the program hands the keyboard to the audio field.
+        {"audiokbps", Qt::Key_Return, [&] { return nameOf(focus()) + caption("audiokbps")(); },
+         "audio kbps"},
         {"ratio", Qt::Key_Enter, caption("ratio"), ":1"},
         {"ratio", 0, caption("ratio"), ":100"},  // a label's own click and double click
         {"sizeMB", Qt::Key_Space, shown(k.disk), "1"},
