@@ -110,7 +110,7 @@ std::variant<FfmpegJob, FfmpegRefusal> build(const FfmpegInputs& f, const QByteA
     if (!pictureFits(f)) return refuse(Refusal::OutOfRange);
     const OptionInputs& in = f.codec;
     const double asked = leading(in.bitrate);
-    if (asked > kFieldLimit) return refuse(Refusal::AboveField, asked, kFieldLimit);
+    if (!(asked >= 1)) return refuse(Refusal::NoVideo, asked, 1);
 
     FfmpegJob job;
     job.input = plainFileName(input);
@@ -120,8 +120,9 @@ std::variant<FfmpegJob, FfmpegRefusal> build(const FfmpegInputs& f, const QByteA
     const FfmpegSound sound = ffmpegSound(f.audioKbps);
     // ffmpeg counts whole bits a second.
     job.videoKbps = std::round((asked + f.audioKbps - sound.kbps) * 1000) / 1000;
-    if (!(job.videoKbps >= 1))
-        return refuse(Refusal::NoVideo, asked < 1 ? asked : job.videoKbps, 1);
+    if (!(job.videoKbps >= 1)) return refuse(Refusal::NoVideo, job.videoKbps, 1);
+    if (std::max(asked, job.videoKbps) > kFieldLimit)
+        return refuse(Refusal::AboveField, std::max(asked, job.videoKbps), kFieldLimit);
     if (sound.kbps != f.audioKbps)
         job.notes << QStringLiteral(
                          "Sound: %1 kbit/s is no rate ffmpeg writes as asked; %2 instead, and the "

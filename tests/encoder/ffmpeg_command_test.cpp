@@ -198,6 +198,8 @@ TEST(FfmpegCommand, RefusesWhatCannotRunOrMissesTheSize) {
         {rate("1280", "Handheld"), nullptr},
         {rate("1280", "Handheld", "1pass", 100), "ask for 1284 kbit/s"},
         {rate("20000", "Hight Def"), "more than the 16000"},
+        {rate("0", "Portable", "1pass", 9000), "leave 0 kbit/s"},
+        {rate("16000", "None", "1pass", 1026), "is 16002 kbit/s, more than"},
         {[](FfmpegInputs& f) {
              f.codec.crop = 1;
              f.codec.cropLeft = QString(400, QLatin1Char('9'));
