@@ -97,6 +97,24 @@ QByteArray plainFileName(const QByteArray& name) {
     return name;
 }
 
+// What the reader should know of the sound: a codec other than MP3, and any difference.
+QString soundNote(double audio, const FfmpegSound& sound, double asked, double video) {
+    if (sound.kbps != audio)
+        return QStringLiteral(
+                   "Sound: %1 kbit/s is no rate ffmpeg writes as asked; %2 instead, and the video "
+                   "gets %3 kbit/s in place of %4, so the size holds.")
+            .arg(pointText(audio),
+                 sound.kbps > 0 ? sound.name + QStringLiteral(" at ") + pointText(sound.kbps) +
+                                      QStringLiteral(" kbit/s")
+                                : QStringLiteral("no sound"),
+                 pointText(video), pointText(asked));
+    if (sound.kbps > 0 && sound.name != QLatin1String("MP3"))
+        return QStringLiteral(
+                   "Sound: %1 at %2 kbit/s (MP3 at the film's own sample rate carries 32 to 320).")
+            .arg(sound.name, pointText(sound.kbps));
+    return QString();
+}
+
 using Refusal = FfmpegRefusal;
 Refusal refuse(Refusal::Reason why, double video = 0, double limit = 0,
                const QString& profile = {}) {
@@ -123,18 +141,8 @@ std::variant<FfmpegJob, FfmpegRefusal> build(const FfmpegInputs& f, const QByteA
     if (!(job.videoKbps >= 1)) return refuse(Refusal::NoVideo, job.videoKbps, 1);
     if (std::max(asked, job.videoKbps) > kFieldLimit)
         return refuse(Refusal::AboveField, std::max(asked, job.videoKbps), kFieldLimit);
-    if (sound.kbps != f.audioKbps)
-        job.notes << QStringLiteral(
-                         "Sound: %1 kbit/s is no rate ffmpeg writes as asked; %2 instead, and the "
-                         "video gets %3 kbit/s in place of %4, so the size holds.")
-                         .arg(pointText(f.audioKbps),
-                              sound.kbps > 0 ? sound.name + QStringLiteral(" at ") +
-                                                   pointText(sound.kbps) + QStringLiteral(" kbit/s")
-                                             : QStringLiteral("no sound"),
-                              pointText(job.videoKbps), pointText(asked));
-    else if (sound.kbps > 0 && sound.name != QLatin1String("MP3"))
-        job.notes << QStringLiteral("Sound: %1 at %2 kbit/s (MP3 carries only 32 to 320).")
-                         .arg(sound.name, pointText(sound.kbps));
+    if (const QString note = soundNote(f.audioKbps, sound, asked, job.videoKbps); !note.isEmpty())
+        job.notes << note;
 
     const bool twoPass = in.mode == QLatin1String("1st") || in.mode == QLatin1String("2nd");
     QByteArrayList video{"-i",    job.input, "-c:v", "mpeg4",
@@ -148,12 +156,8 @@ std::variant<FfmpegJob, FfmpegRefusal> build(const FfmpegInputs& f, const QByteA
         video << "-maxrate" << number(vbv->rate) << "-bufsize" << QByteArray::number(vbv->buffer)
               << "-rc_init_occupancy" << QByteArray::number(vbv->initial);
     }
-    if (in.bFrames)
-        video << "-bf"
-              << "1";
-    if (in.qpel)
-        video << "-flags"
-              << "+qpel";
+    if (in.bFrames) video += QByteArrayList{"-bf", "1"};
+    if (in.qpel) video += QByteArrayList{"-flags", "+qpel"};
     video << "-g" << keyframeInterval(in.keyframes) << "-vf" << filters(f);
 
     const QByteArrayList film = sound.arguments + QByteArrayList{"-f", "avi", job.output};

@@ -68,7 +68,7 @@ QString refusalText(const FfmpegRefusal& r, i18n::Language lang, const forms::Nu
 struct FfmpegSound {
     double kbps = 0;  // 0: no sound
     QByteArrayList arguments;
-    QString name;  // for the reader: "AC-3, 48000 Hz"; empty for plain MP3
+    QString name;  // for the reader: "MP3", "AC-3, 48000 Hz", "PCM, 44100 Hz mono"
 };
 FfmpegSound ffmpegSound(double audioKbps);
 
