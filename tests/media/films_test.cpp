@@ -14,6 +14,7 @@
 #include <functional>
 #include <optional>
 
+#include "media/border_detection.h"
 #include "media/probe.h"
 
 using namespace media;
@@ -67,6 +68,11 @@ ProbeResult probe(const QString& file, int limitMs = 20000) {
     Probe p;
     p.setTimeLimit(limitMs);
     return await(p, &Probe::finished, [&] { p.start(file); });
+}
+
+BorderResult detect(const QString& file) {
+    BorderDetection d;
+    return await(d, &BorderDetection::finished, [&] { d.start(file); });
 }
 
 }  // namespace
@@ -125,4 +131,17 @@ TEST(Films, ProbeReadsFilmsAndNamesEveryBadInput) {
                                    : p.message;
         EXPECT_TRUE(got.startsWith(QString::fromUtf8(r.said))) << got.toStdString();
     }
+}
+
+TEST(Films, BordersFoundAroundThePicture) {
+    makeFilm("padded.mkv", testPicture("720x432", "25", 4, "-g 10 -vf pad=720:576:0:72 -an"));
+    makeFilm("film.avi", testPicture("720x576", "25", 2, "-aspect 16:9 -c:a libmp3lame"));
+    const BorderResult none = detect("film.avi");
+    EXPECT_TRUE(none.ok()) << none.message.toStdString();
+    EXPECT_EQ(none.borders, Borders{});
+    const BorderResult found = detect("padded.mkv");
+    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    const Borders& b = found.borders;
+    for (const int miss : {b.left, b.right, b.top - 72, b.bottom - 72})
+        EXPECT_LE(std::abs(miss), 2);
 }

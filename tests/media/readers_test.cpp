@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "media/borders.h"
 #include "media/file_name.h"
 #include "media/film_info.h"
 
@@ -43,6 +44,38 @@ TEST(Readers, ProbeJson) {
         EXPECT_EQ(p.film.audio[0].bitrate + p.film.audio[1].bitrate, 288000);
     }
     EXPECT_EQ(packetsEnd("1.96,0.04\n9.5,N/A\n2.0,0.04\nN/A,\n"), 9.5);
+}
+
+TEST(Readers, CropDetectLinesAndTheBordersThroughout) {
+    const auto area = [](const char* line) { return readCropLine(line); };
+    EXPECT_FALSE(area("frame=    1 fps=0.0 q=-0.0 size=N/A time=00:00:01.96"));
+    const auto a = area(
+        "[Parsed_cropdetect_0 @ 0x5] x1:101 x2:600 y1:51 y2:351 w:498 h:300 x:102 "
+        "y:52 pts:0 t:0.000000 crop=498:300:102:52");
+    ASSERT_TRUE(a);
+    EXPECT_EQ(a->x1 + a->x2 * 1000 + a->y1 * 1000000, 101 + 600000 + 51000000);
+    const PictureArea black = *area(
+        "[Parsed_cropdetect_0 @ 0x5] x1:719 x2:0 y1:575 y2:0 w:-718 h:-574 x:720 y:576 pts:0 "
+        "t:0.000000 crop=-718:-574:720:576");
+    EXPECT_TRUE(black.black());
+    struct Row {
+        std::vector<PictureArea> areas;
+        Borders expected;
+    } rows[] = {
+        // Odd borders round up to even.
+        {{*a}, {102, 120, 52, 224}},
+        // A scene brighter at the top: only what is black all through is a border.
+        {{{0, 719, 72, 503}, {0, 719, 40, 503}, black}, {0, 0, 40, 72}},
+        {{black, black}, {}},
+        {{}, {}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(bordersThroughout(r.areas, 720, 576), r.expected);
+    EXPECT_EQ(chooseStretches(7200, 4, 1),
+              (std::vector<Stretch>{{900, 1}, {2700, 1}, {4500, 1}, {6300, 1}}));
+    EXPECT_EQ(chooseStretches(2, 4, 1),
+              (std::vector<Stretch>{{0.25, 0.5}, {0.75, 0.5}, {1.25, 0.5}, {1.75, 0.5}}));
+    EXPECT_EQ(chooseStretches(0, 4, 1), (std::vector<Stretch>{{0, 1}}));
 }
 
 TEST(Readers, FileNamesSurviveByteForByte) {
