@@ -14,8 +14,11 @@
 #include <functional>
 #include <optional>
 
+#include "calc/bitrate.h"
 #include "media/border_detection.h"
+#include "media/encode_job.h"
 #include "media/probe.h"
+#include "platform/memory_services.h"
 
 using namespace media;
 namespace fs = std::filesystem;
@@ -64,6 +67,29 @@ Result await(Job& job, void (Job::*done)(const Result&), const std::function<voi
     return *r;
 }
 
+// The names in a folder, sorted, joined by "|".
+std::string filesIn(const QString& dir) {
+    QStringList names;
+    for (const auto& e : fs::directory_iterator(nativePath(dir)))
+        names << fromNativeBytes(QByteArray::fromStdString(e.path().filename().string()));
+    names.sort();
+    return names.join('|').toStdString();
+}
+
+// A folder of its own, so the files a job leaves there can be counted.
+QString cleanFolder(const QString& name) {
+    const QString dir = filmDir() + name + QLatin1Char('/');
+    fs::create_directories(nativePath(dir));
+    return dir;
+}
+
+// PATH for the life of the object.
+struct SearchPath {
+    QByteArray saved = qgetenv("PATH");
+    explicit SearchPath(const QString& path) { qputenv("PATH", path.toLocal8Bit()); }
+    ~SearchPath() { qputenv("PATH", saved); }
+};
+
 ProbeResult probe(const QString& file, int limitMs = 20000) {
     Probe p;
     p.setTimeLimit(limitMs);
@@ -73,6 +99,29 @@ ProbeResult probe(const QString& file, int limitMs = 20000) {
 BorderResult detect(const QString& file) {
     BorderDetection d;
     return await(d, &BorderDetection::finished, [&] { d.start(file); });
+}
+
+// ffmpeg `args` writing `out` from `source`, in one pass or more.
+EncodeInput encoding(const QString& source, const std::vector<QStringList>& args,
+                     const QString& out) {
+    EncodeInput in;
+    for (const QStringList& a : args)
+        in.passes.push_back(QStringList{"ffmpeg", "-i", source} + a);
+    in.passes.back() << out;
+    in.source = source;
+    in.output = out;
+    in.filmSeconds = 10;
+    return in;
+}
+
+EncodeResult encode(const EncodeInput& in) {
+    EncodeJob job;
+    return await(job, &EncodeJob::finished, [&] { job.start(in); });
+}
+
+template <class Result>
+std::pair<Problem, QString> said(const Result& r) {
+    return {r.problem, r.message};
 }
 
 }  // namespace
@@ -144,4 +193,130 @@ TEST(Films, BordersFoundAroundThePicture) {
     const Borders& b = found.borders;
     for (const int miss : {b.left, b.right, b.top - 72, b.bottom - 72})
         EXPECT_LE(std::abs(miss), 2);
+}
+
+TEST(Films, AnEncodeLandsOnTheSizeAskedUnderItsOwnNameOnlyAtTheEnd) {
+    makeFilm("ten.mkv", testPicture("640x480", "25", 10, "-c:a pcm_s16le"));
+    // A folder whose name is not UTF-8.
+    const QString dir = cleanFolder(fromNativeBytes("out \xe9"));
+    const QString out = dir + "film.avi", source = filmDir() + "ten.mkv";
+    const double mb = 1, audio = 64;
+    platform::MemoryServices sv;
+    const qint64 kbps = calc::recommendedBitrate(sv.store, mb, 10 / 60.0, audio);
+    const QStringList rate = QStringLiteral("-c:v mpeg4 -b:v %1k -passlogfile").arg(kbps).split(' ')
+                             << out;
+    EncodeInput in =
+        encoding(source,
+                 {rate + QString("-pass 1 -an -f null -").split(' '),
+                  rate + QString("-pass 2 -c:a libmp3lame -b:a 64k -f avi").split(' ')},
+                 out);
+    in.passFiles = {out + "-0.log"};
+    in.targetMB = mb;
+    EncodeJob job;
+    std::vector<double> shares;
+    QObject::connect(&job, &EncodeJob::progress, [&](const EncodeProgress& p) {
+        shares.push_back(p.share);
+        // Until the last pass ends, nothing bears the output's name.
+        EXPECT_FALSE(fs::exists(nativePath(out)));
+    });
+    const EncodeResult r = await(job, &EncodeJob::finished, [&] { job.start(in); });
+    ASSERT_TRUE(r.ok()) << r.message.toStdString();
+    EXPECT_EQ(filesIn(dir), "film.avi");
+    EXPECT_EQ(r.bytes, qint64(fs::file_size(nativePath(out))));
+    const double miss = (r.bytes / 1048576.0 - mb) / mb * 100;
+    std::printf("[ encode ] %s (video %lld kbit/s)\n", qPrintable(r.message), kbps);
+    EXPECT_LT(std::abs(miss), 5);
+    EXPECT_EQ(r.message, sizeLine(r.bytes, mb));
+    ASSERT_FALSE(shares.empty());
+    EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+    EXPECT_EQ(shares.back(), 1);
+}
+
+TEST(Films, ACancelOrAClosedJobInTheMiddleLeavesNothing) {
+    makeFilm("ten.mkv", testPicture("640x480", "25", 10, "-c:a pcm_s16le"));
+    for (const bool close : {false, true}) {
+        const QString dir = cleanFolder(close ? "closed" : "cancelled"), out = dir + "film.avi";
+        auto job = std::make_unique<EncodeJob>();
+        QEventLoop loop;
+        std::string during;
+        QObject::connect(job.get(), &EncodeJob::progress, [&](const EncodeProgress&) {
+            if (!during.empty()) return;
+            during = filesIn(dir);
+            if (close)
+                QTimer::singleShot(0, [&] {
+                    job.reset();
+                    loop.quit();
+                });
+            else
+                job->cancel();
+        });
+        std::optional<EncodeResult> r;
+        QObject::connect(job.get(), &EncodeJob::finished, [&](const EncodeResult& x) {
+            r = x;
+            loop.quit();
+        });
+        EncodeInput in = encoding("ten.mkv", {{"-c:v", "mpeg4", "-f", "avi"}}, out);
+        in.passes[0].insert(1, "-re");  // in real time, so it is still writing when stopped
+        job->start(in);
+        loop.exec();
+        // Only the partial file, under another name.
+        EXPECT_TRUE(
+            QString::fromStdString(during).contains(QRegularExpression("^\\.korvel-\\w+\\.avi$")))
+            << during;
+        EXPECT_TRUE(close || r->problem == Problem::Cancelled);
+        EXPECT_EQ(filesIn(dir), "") << (close ? "closed" : "cancelled");
+    }
+}
+
+TEST(Films, MissingHangingAndFailingToolsAreNamed) {
+    makeFilm("film.mp4", testPicture("320x240", "25", 2, "-c:a aac"));
+    const QString tools = cleanFolder("tools"), nothing = cleanFolder("nothing");
+    const auto script = [&](const char* name, const char* text) {
+        std::ofstream(nativePath(tools + name)) << "#!/bin/sh\n" << text;
+        fs::permissions(nativePath(tools + name), fs::perms::owner_all);
+    };
+    script("ffprobe", "exec /bin/sleep 30\n");
+    script("ffmpeg", "echo 'Input #0, lavfi' >&2\necho 'Conversion failed!' >&2\nexit 1\n");
+    const QString realProbe = QStandardPaths::findExecutable("ffprobe"),
+                  onlyProbe = cleanFolder("probe");
+    fs::create_symlink(nativePath(realProbe), nativePath(onlyProbe + "ffprobe"));
+    const QString out = cleanFolder("encodes") + "film.avi";
+    std::ofstream(nativePath(out)) << "kept";
+    EncodeInput failing = encoding("film.mp4", {{"-f", "avi"}}, out), refused = failing;
+    failing.overwrite = true;
+    struct Row {
+        QString path;
+        std::function<std::pair<Problem, QString>()> run;
+        Problem problem;
+        const char* said;
+    } rows[] = {
+        {nothing, [] { return said(probe("film.mp4")); }, Problem::MissingTool,
+         "Korvel needs ffprobe to read films"},
+        {tools, [] { return said(probe("film.mp4", 300)); }, Problem::TimedOut,
+         "ffprobe did not finish with \"film.mp4\" within 0.3 seconds"},
+        {onlyProbe, [] { return said(detect("film.mp4")); }, Problem::MissingTool,
+         "Korvel needs ffmpeg to find a film's black borders"},
+        {nothing, [&] { return said(encode(failing)); }, Problem::MissingTool,
+         "Korvel needs ffmpeg to encode films"},
+        {tools,
+         [&] {
+             const EncodeResult r = encode(failing);
+             return std::pair(r.problem, r.message + '|' + r.lastLines.join('|'));
+         },
+         Problem::ToolFailed,
+         "ffmpeg stopped with an error in pass 1 of 1. Its last words:\nInput #0, lavfi\n"
+         "Conversion failed!|Input #0, lavfi|Conversion failed!"},
+        {qgetenv("PATH"), [&] { return said(encode(refused)); }, Problem::OutputExists,
+         "\"film.avi\" already exists; Korvel replaces it only when you agree."},
+    };
+    for (const Row& r : rows) {
+        SearchPath path(r.path);
+        const auto [problem, text] = r.run();
+        EXPECT_EQ(problem, r.problem) << text.toStdString();
+        EXPECT_TRUE(text.startsWith(QString::fromUtf8(r.said))) << text.toStdString();
+        EXPECT_TRUE(problem != Problem::MissingTool || text.contains("sudo apt install ffmpeg"));
+        EXPECT_EQ(filesIn(QFileInfo(out).path()), "film.avi");
+    }
+    std::ifstream kept(nativePath(out));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "kept");
 }

@@ -7,6 +7,7 @@
 #include "media/borders.h"
 #include "media/file_name.h"
 #include "media/film_info.h"
+#include "media/progress.h"
 
 using namespace media;
 
@@ -76,6 +77,34 @@ TEST(Readers, CropDetectLinesAndTheBordersThroughout) {
     EXPECT_EQ(chooseStretches(2, 4, 1),
               (std::vector<Stretch>{{0.25, 0.5}, {0.75, 0.5}, {1.25, 0.5}, {1.75, 0.5}}));
     EXPECT_EQ(chooseStretches(0, 4, 1), (std::vector<Stretch>{{0, 1}}));
+}
+
+TEST(Readers, ProgressAndTheSizeLine) {
+    ProgressReader reader;
+    QStringList ticks;
+    for (const char* line :
+         {"frame=1", "out_time_us=N/A", "progress=continue", "out_time_us=2500000",
+          "out_time=00:00:02.500000", "progress=continue", "out_time_us=N/A", "progress=end"})
+        if (const auto t = reader.feed(line))
+            ticks << QString::number(t->seconds) + (t->end ? "end" : "");
+    EXPECT_EQ(ticks.join(' '), "0 2.5 2.5end");
+    EXPECT_EQ(shareDone(1, 2, 5, 10), 0.25);
+    EXPECT_EQ(shareDone(2, 2, 12, 10), 1);
+    EXPECT_EQ(shareDone(1, 1, 5, 0), 0);
+    EXPECT_EQ(secondsLeft(30, 0.25), 90);
+    EXPECT_FALSE(secondsLeft(30, 0.001));
+    const struct {
+        qint64 bytes;
+        double mb;
+        const char* line;
+    } sizes[] = {
+        {734423040, 700, "700.4 MB of 700 MB, +0.06 %"},
+        {1048576 * 99 / 100, 1, "1.0 MB of 1 MB, -1.00 %"},
+        {1048576 * 7 - 5, 7, "7.0 MB of 7 MB, +0.00 %"},
+        {1572864, 0, "1.5 MB"},
+    };
+    for (const auto& s : sizes)
+        EXPECT_EQ(sizeLine(s.bytes, s.mb), s.line);
 }
 
 TEST(Readers, FileNamesSurviveByteForByte) {
