@@ -14,7 +14,9 @@
 #include <functional>
 #include <optional>
 
+#include "app/korvel.h"
 #include "calc/bitrate.h"
+#include "media/apply.h"
 #include "media/border_detection.h"
 #include "media/encode_job.h"
 #include "media/probe.h"
@@ -182,7 +184,7 @@ TEST(Films, ProbeReadsFilmsAndNamesEveryBadInput) {
     }
 }
 
-TEST(Films, BordersFoundAroundThePicture) {
+TEST(Films, BordersFoundAroundThePictureTypedIntoTheCropFields) {
     makeFilm("padded.mkv", testPicture("720x432", "25", 4, "-g 10 -vf pad=720:576:0:72 -an"));
     makeFilm("film.avi", testPicture("720x576", "25", 2, "-aspect 16:9 -c:a libmp3lame"));
     const BorderResult none = detect("film.avi");
@@ -193,6 +195,23 @@ TEST(Films, BordersFoundAroundThePicture) {
     const Borders& b = found.borders;
     for (const int miss : {b.left, b.right, b.top - 72, b.bottom - 72})
         EXPECT_LE(std::abs(miss), 2);
+
+    platform::MemoryServices sv;
+    app::Korvel k(sv.services(), forms::NumberLocale::point());
+    k.start();
+    EXPECT_FALSE(applyBorders(k, b));  // the settings window is not open
+    k.rt.userClick(*k.form1.find("settingsbutton"));
+    ASSERT_TRUE(applyBorders(k, b));
+    QStringList crop;
+    for (const char* name : {"cropLeft", "cropRight", "cropTop", "cropBottom"})
+        crop << k.form3.get<forms::TextBox>(name).text() + '=' +
+                    sv.store.read(QString(name + 4).toLower(), "-");
+    EXPECT_EQ(crop.join(' ').toStdString(), QStringLiteral("%1=%1 %2=%2 %3=%3 %4=%4")
+                                                .arg(b.left)
+                                                .arg(b.right)
+                                                .arg(b.top)
+                                                .arg(b.bottom)
+                                                .toStdString());
 }
 
 TEST(Films, AnEncodeLandsOnTheSizeAskedUnderItsOwnNameOnlyAtTheEnd) {

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "media/apply.h"
 #include "media/borders.h"
 #include "media/file_name.h"
 #include "media/film_info.h"
@@ -105,6 +106,30 @@ TEST(Readers, ProgressAndTheSizeLine) {
     };
     for (const auto& s : sizes)
         EXPECT_EQ(sizeLine(s.bytes, s.mb), s.line);
+}
+
+TEST(Readers, WhatIsTypedIntoTheWindows) {
+    EXPECT_EQ(clockFields(5399.2), (ClockFields{"01", "30", "00"}));
+    EXPECT_EQ(clockFields(5400), (ClockFields{"01", "30", "00"}));
+    EXPECT_EQ(clockFields(59.001), (ClockFields{"00", "01", "00"}));
+    const struct {
+        double fps;
+        const char* text;
+    } rates[] = {{24000 / 1001.0, "23.976"}, {30000 / 1001.0, "29.97"}, {25, "25"}};
+    for (const auto& r : rates)
+        EXPECT_EQ(frameRateText(r.fps), r.text);
+    const struct {
+        double ratio;
+        const char *plain, *hundredths;
+    } aspects[] = {{16 / 9.0, "1.7778", "177.78"},
+                   {4 / 3.0, "1.3333", "133.33"},
+                   {2.35, "2.35", "235"},
+                   {1, "1", "100"},
+                   {12.3456, "12.346", "1234.6"}};
+    for (const auto& a : aspects) {
+        EXPECT_EQ(aspectText(a.ratio, true), a.plain);
+        EXPECT_EQ(aspectText(a.ratio, false), a.hundredths);
+    }
 }
 
 TEST(Readers, FileNamesSurviveByteForByte) {
