@@ -22,6 +22,7 @@ struct MainState {
     int dragX = 0, dragY = 0;                  // main window drag start, twips
     bool dragging = false;
     int breathLevel = 0;  // the breathing animation's position
+    QString film;         // the film read last (its file name); empty: none yet
 };
 
 // State of the preview window.

@@ -1,6 +1,8 @@
 #include "calc/bitrate.h"
 
+#include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 
 #include "forms/numbers.h"
 #include "platform/services.h"
@@ -27,6 +29,29 @@ qint64 recommendedBitrate(const platform::SettingsStore& store, double sizeMB, d
         sizeMB, minutes, audioKbps,
         leading(store.read(QStringLiteral("alg1"), QLatin1String(kAlgDefault))),
         leading(store.read(QStringLiteral("alg2"), QLatin1String(kAlg2Default))));
+}
+
+std::optional<double> playMinutesOf(const QString& hhmmss) {
+    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{1,2}):(\\d{1,2})$"));
+    const QRegularExpressionMatch m = time.match(hhmmss);
+    if (!m.hasMatch()) return std::nullopt;
+    const double hh = m.captured(1).toDouble(), mm = m.captured(2).toDouble(),
+                 ss = m.captured(3).toDouble();
+    if (hh > 59 || mm > 59 || ss > 59) return std::nullopt;
+    // The window keeps the minutes as text of 15 digits.
+    return leading(pointText(mm + hh * 60 + ss / 60));
+}
+
+std::optional<double> fileSizeOf(const QString& mb) {
+    static const QRegularExpression plain(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!plain.match(mb).hasMatch() || leading(mb) > 100000) return std::nullopt;
+    return std::nearbyint(leading(mb));
+}
+
+std::optional<double> audioRateOf(const QString& kbps) {
+    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
+    if (!digits.match(kbps).hasMatch()) return std::nullopt;
+    return leading(kbps);
 }
 
 }  // namespace calc

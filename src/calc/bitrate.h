@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
+#include <optional>
 
 namespace platform {
 class SettingsStore;
@@ -26,5 +27,16 @@ qint64 recommendedBitrate(double sizeMB, double minutes, double audioKbps, doubl
 // none are stored). Only reads the store.
 qint64 recommendedBitrate(const platform::SettingsStore& store, double sizeMB, double minutes,
                           double audioKbps);
+
+// A play time, a file size and an audio bitrate typed as a script types them, read as the
+// window's fields read them. Nothing for a text the fields would change beyond rounding: a value
+// past their limits, a unit, a comma, an exponent.
+// "HH:MM:SS", each 0 to 59: the play time in minutes as the window counts it.
+std::optional<double> playMinutesOf(const QString& hhmmss);
+// Megabytes, 0 to 100000, with or without a fraction: the whole number the field keeps (halves
+// to even).
+std::optional<double> fileSizeOf(const QString& mb);
+// kbit/s, a whole number of 0 or more.
+std::optional<double> audioRateOf(const QString& kbps);
 
 }  // namespace calc

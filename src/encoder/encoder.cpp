@@ -2,6 +2,7 @@
 
 #include "app/korvel.h"
 #include "geometry/rating.h"
+#include "i18n/control_names.h"
 
 namespace encoder {
 using forms::Button;
@@ -78,12 +79,23 @@ FfmpegInputs Encoder::ffmpegInputs() const {
     const QString audio = k.form1.get<TextBox>("audio").text();
     f.audioKbps = isNumber(audio) ? locale(audio) : leading(audio);
     f.pixelRatio = leading(st.pixelRatio);
+    f.userDefined = k.form3.get<forms::CheckBox>("CheckUD").value() == 1;
     return f;
 }
 
-QString Encoder::ffmpegCommand(const QString& input, const QString& output) {
+std::variant<FfmpegJob, FfmpegRefusal> Encoder::ffmpegJob(const QByteArray& input,
+                                                          const QByteArray& output) {
     k.form3.load();
-    return encoder::ffmpegCommand(ffmpegInputs(), input, output);
+    return encoder::ffmpegJob(ffmpegInputs(), input, output);
+}
+
+void Encoder::copyFfmpegCommand() {
+    const auto job = ffmpegJob("input.vob", "output.avi");
+    if (const auto* refusal = std::get_if<FfmpegRefusal>(&job)) {
+        message(refusalText(*refusal, i18n::languageOf(st.currentLanguage), rt.locale()));
+        return;
+    }
+    k.sv.clipboard.setText(QString::fromUtf8(shellText(std::get<FfmpegJob>(job))));
 }
 
 void Encoder::DivX() {

@@ -13,9 +13,12 @@ class Encoder : public app::Part {
     void DivX();
     // The hardware profile decides which motion options are available.
     void mpeg4();
-    // The current settings as ffmpeg command lines for those two files (see ffmpegCommand()).
-    // Throws forms::RuntimeError when a number cannot be written.
-    QString ffmpegCommand(const QString& input, const QString& output);
+    // The current settings as ffmpeg runs for those two files, or why there are none.
+    std::variant<FfmpegJob, FfmpegRefusal> ffmpegJob(const QByteArray& input,
+                                                     const QByteArray& output);
+    // "Copy ffmpeg command": the command for input.vob and output.avi on the clipboard, or a
+    // message that says what to change instead (the clipboard keeps what it had).
+    void copyFfmpegCommand();
 
   private:
     OptionInputs inputs() const;

@@ -2,14 +2,14 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QLocale>
-#include <QRegularExpression>
-#include <cmath>
 
 #include "app/korvel.h"
 #include "app/lifecycle.h"
 #include "calc/bitrate.h"
 #include "encoder/encoder.h"
+#include "i18n/captions.h"
 #include "platform/memory_services.h"
 #include "platform/qt/settings_store.h"
 
@@ -41,47 +41,60 @@ QString environmentHelp() {
         "                        (default ~/.wine), used when KORVEL_REGISTRY_FILE is not set.\n");
 }
 
-// A value the program cannot take: one line on standard error, exit status 2.
+// A value the program cannot take: one line on standard error, exit status 2; a mistake in the
+// use of the options adds a pointer to the usage.
 struct Mistake {
     QString text;
+    bool usage = false;
 };
 
-double amount(const QString& option, const QString& value) {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(value, &ok);
-    if (!ok || !std::isfinite(v) || v < 0)
-        throw Mistake{option + QStringLiteral(" takes a number of 0 or more, not \"") + value +
-                      '"'};
-    return v;
+// The words arrive as Latin-1, one character a byte, so a file name keeps its bytes; what is
+// shown to the user is read as the system's file names are.
+QString shown(const QString& word) {
+    return QFile::decodeName(word.toLatin1());
 }
 
-// Minutes as the window counts them from its three time fields.
-double playMinutes(const QString& time) {
-    static const QRegularExpression hms(QStringLiteral("^(\\d{1,4}):([0-5]\\d):([0-5]\\d)$"));
-    const QRegularExpressionMatch m = hms.match(time);
-    if (!m.hasMatch())
-        throw Mistake{
-            QStringLiteral("--time takes HH:MM:SS with minutes and seconds 0 to 59, not \"") +
-            time + '"'};
-    return m.captured(2).toDouble() + m.captured(1).toDouble() * 60 + m.captured(3).toDouble() / 60;
+// A value read as the window's field reads it, or a mistake naming what the field takes.
+double valueOf(const std::optional<double>& v, const char* option, const char* takes,
+               const QString& given) {
+    if (!v)
+        throw Mistake{QStringLiteral("%1 takes %2, not \"%3\"")
+                          .arg(QLatin1String(option), QLatin1String(takes), shown(given))};
+    return *v;
 }
+
+// Play time, size and audio as the window would hold them, and the bitrate it shows for them.
+struct Asked {
+    QStringList time;  // HH, MM, SS
+    double sizeMB, audioKbps;
+    qint64 videoKbps;
+};
 
 // The stored settings as the window would start with them, read without writing to the store:
-// a running Korvel keeps its crash marker there and must find every key as it left it.
-QString storedFfmpegCommand(const QString& input, const QString& output) {
+// a running Korvel keeps its crash marker there and must find every key as it left it. With
+// `asked`, the window holds those values instead.
+QByteArray storedFfmpegCommand(const QByteArray& input, const QByteArray& output,
+                               const std::optional<Asked>& asked) {
     const platform::QtSettingsStore real(platform::QtSettingsStore::Access::ReadOnly);
     platform::MemoryServices copy;
     for (const QString& key : real.keys())
         copy.store.write(key, real.read(key, {}));
     // Taken as ended cleanly: the marker of a running Korvel would otherwise reset everything.
     copy.store.write(QStringLiteral("version"), app::Lifecycle::versionDigits());
+    if (asked) {
+        const char* const keys[] = {"HH", "MM", "SS"};
+        for (int i = 0; i < 3; ++i)
+            copy.store.write(QLatin1String(keys[i]), asked->time[i].rightJustified(2, '0'));
+        copy.store.write(QStringLiteral("size"), forms::num::pointText(asked->sizeMB));
+        copy.store.write(QStringLiteral("audio"), forms::num::pointText(asked->audioKbps));
+        copy.store.write(QStringLiteral("bitrate"), QString::number(asked->videoKbps));
+    }
     app::Korvel k(copy.services(), systemNumberLocale());
     k.start();
-    try {
-        return k.enc->ffmpegCommand(input, output);
-    } catch (const forms::RuntimeError& e) {
-        throw Mistake{QStringLiteral("the stored settings give no ffmpeg command: ") + e.what()};
-    }
+    const auto job = k.enc->ffmpegJob(input, output);
+    if (const auto* refusal = std::get_if<encoder::FfmpegRefusal>(&job))
+        throw Mistake{encoder::refusalText(*refusal, i18n::English, forms::NumberLocale::point())};
+    return encoder::shellText(std::get<encoder::FfmpegJob>(job));
 }
 
 // The options that print an answer for the shell instead of opening the window.
@@ -89,17 +102,19 @@ struct Printing {
     QCommandLineOption ffmpeg{
         QStringLiteral("ffmpeg"),
         QStringLiteral("Print the ffmpeg command lines that encode INPUT into OUTPUT with the "
-                       "stored settings.")};
+                       "stored settings (with --time, --size and --audio: for that bitrate).")};
     QCommandLineOption bitrate{
         QStringLiteral("bitrate"),
         QStringLiteral("Print the recommended video bitrate in kbit/s for --time, --size and "
                        "--audio, with the stored constants.")};
-    QCommandLineOption time{QStringLiteral("time"), QStringLiteral("Play time (--bitrate)."),
+    QCommandLineOption time{QStringLiteral("time"),
+                            QStringLiteral("Play time, hours, minutes and seconds 0 to 59."),
                             QStringLiteral("HH:MM:SS")};
-    QCommandLineOption size{QStringLiteral("size"), QStringLiteral("File size in MB (--bitrate)."),
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("File size in MB, 0 to 100000 (rounded to whole MB)."),
                             QStringLiteral("MB")};
     QCommandLineOption audio{QStringLiteral("audio"),
-                             QStringLiteral("Audio bitrate in kbit/s (--bitrate)."),
+                             QStringLiteral("Audio bitrate in kbit/s, a whole number."),
                              QStringLiteral("KBPS")};
 
     void addTo(QCommandLineParser& p) const {
@@ -109,39 +124,60 @@ struct Printing {
                                 QStringLiteral("[INPUT OUTPUT]"));
     }
 
-    // False when none of these options is given; throws Mistake for what cannot be answered.
-    bool answer(const QCommandLineParser& p, QTextStream& out) const {
-        const QStringList files = p.positionalArguments();
-        for (const QCommandLineOption* o : {&time, &size, &audio}) {
-            const QString name = QStringLiteral("--") + o->names().front();
-            if (p.values(*o).size() > 1) throw Mistake{name + QStringLiteral(" is given twice")};
-            if (p.isSet(*o) && !p.isSet(bitrate))
-                throw Mistake{name + QStringLiteral(" belongs to --bitrate")};
-        }
-        if (p.isSet(ffmpeg)) {
-            if (p.isSet(bitrate))
-                throw Mistake{QStringLiteral("--ffmpeg and --bitrate cannot go together")};
-            if (files.size() != 2)
-                throw Mistake{QStringLiteral("--ffmpeg takes two file names, INPUT and OUTPUT")};
-            const QString command = storedFfmpegCommand(files[0], files[1]);
-            out << command << (command.endsWith('\n') ? "" : "\n");
-            return true;
-        }
-        if (!p.isSet(bitrate)) return false;
-        if (!files.isEmpty())
-            throw Mistake{QStringLiteral("--bitrate takes no file names: ") +
-                          files.join(QLatin1Char(' '))};
-        if (!p.isSet(time) || !p.isSet(size) || !p.isSet(audio))
-            throw Mistake{QStringLiteral("--bitrate needs --time, --size and --audio")};
-        const double minutes = playMinutes(p.value(time));
-        const double mb = amount(QStringLiteral("--size"), p.value(size));
-        const double kbps = amount(QStringLiteral("--audio"), p.value(audio));
+    // --time, --size and --audio as the window would hold them.
+    Asked asked(const QCommandLineParser& p) const {
+        const double minutes =
+            valueOf(calc::playMinutesOf(p.value(time)), "--time",
+                    "HH:MM:SS with hours, minutes and seconds 0 to 59", p.value(time));
+        const double mb = valueOf(calc::fileSizeOf(p.value(size)), "--size",
+                                  "a number of MB from 0 to 100000", p.value(size));
+        const double kbps = valueOf(calc::audioRateOf(p.value(audio)), "--audio",
+                                    "a whole number of kbit/s, 0 or more", p.value(audio));
         const platform::QtSettingsStore store(platform::QtSettingsStore::Access::ReadOnly);
         try {
-            out << calc::recommendedBitrate(store, mb, minutes, kbps) << '\n';
+            return {p.value(time).split(QLatin1Char(':')), mb, kbps,
+                    calc::recommendedBitrate(store, mb, minutes, kbps)};
         } catch (const forms::RuntimeError& e) {
             throw Mistake{QStringLiteral("no bitrate for these values: ") + e.what()};
         }
+    }
+
+    // False when none of these options is given; throws Mistake for what cannot be answered.
+    bool answer(const QCommandLineParser& p, QIODevice& out) const {
+        const QStringList files = p.positionalArguments();
+        const auto usage = [](const QString& text) { return Mistake{text, true}; };
+        int values = 0;
+        for (const QCommandLineOption* o : {&time, &size, &audio}) {
+            if (p.values(*o).size() > 1)
+                throw usage(QStringLiteral("--") + o->names().front() +
+                            QStringLiteral(" is given twice"));
+            values += p.isSet(*o);
+        }
+        if (p.isSet(ffmpeg) && p.isSet(bitrate))
+            throw usage(QStringLiteral("--ffmpeg and --bitrate cannot go together"));
+        if (!p.isSet(ffmpeg) && !p.isSet(bitrate)) {
+            if (values)
+                throw usage(
+                    QStringLiteral("--time, --size and --audio belong to --bitrate "
+                                   "or --ffmpeg"));
+            return false;
+        }
+        if (p.isSet(ffmpeg)) {
+            if (files.size() != 2)
+                throw usage(QStringLiteral("--ffmpeg takes two file names, INPUT and OUTPUT"));
+            if (values != 0 && values != 3)
+                throw usage(
+                    QStringLiteral("--ffmpeg takes --time, --size and --audio together, "
+                                   "or none of them for the stored bitrate"));
+            out.write(storedFfmpegCommand(files[0].toLatin1(), files[1].toLatin1(),
+                                          values ? std::optional(asked(p)) : std::nullopt));
+            return true;
+        }
+        if (!files.isEmpty())
+            throw usage(QStringLiteral("--bitrate takes no file names: ") +
+                        shown(files.join(QLatin1Char(' '))));
+        if (values != 3) throw usage(QStringLiteral("--bitrate needs --time, --size and --audio"));
+        out.write(QByteArray::number(asked(p).videoKbps) + '\n');
         return true;
     }
 };
@@ -153,7 +189,22 @@ forms::NumberLocale systemNumberLocale() {
     return forms::NumberLocale{point.isEmpty() ? QLatin1Char('.') : point.front()};
 }
 
-std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out,
+QByteArrayList commandLineWords(int argc, char** argv) {
+    QByteArrayList words;
+#ifdef Q_OS_WIN
+    // Windows hands over text; Qt reads it whole.
+    Q_UNUSED(argc)
+    Q_UNUSED(argv)
+    for (const QString& a : QCoreApplication::arguments())
+        words << QFile::encodeName(a);
+#else
+    for (int i = 0; i < argc; ++i)
+        words << QByteArray(argv[i]);
+#endif
+    return words;
+}
+
+std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out,
                                      QTextStream& err) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -165,35 +216,36 @@ std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& 
     printing.addTo(p);
     addPlatformOptions(p);
 
-    const auto usage = [&p] { return p.helpText() + environmentHelp(); };
-    if (!p.parse(arguments)) {
-        err << p.errorText() << "\n\n" << usage();
+    QStringList arguments;
+    for (const QByteArray& w : words)
+        arguments << QString::fromLatin1(w);
+    const auto mistake = [&err](const Mistake& m) {
+        err << "korvel: " << m.text << '\n';
+        if (m.usage) err << "Try 'korvel --help'.\n";
         return 2;
-    }
+    };
+    if (!p.parse(arguments)) return mistake({shown(p.errorText()), true});
     if (p.isSet(help)) {
-        out << usage();
+        out.write((p.helpText() + environmentHelp()).toUtf8());
         return 0;
     }
     if (p.isSet(version)) {
-        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion()
-            << '\n';
+        out.write((QCoreApplication::applicationName() + QLatin1Char(' ') +
+                   QCoreApplication::applicationVersion() + QLatin1Char('\n'))
+                      .toUtf8());
         return 0;
     }
     try {
         if (printing.answer(p, out)) return 0;
     } catch (const Mistake& m) {
-        err << "korvel: " << m.text << '\n';
-        return 2;
+        return mistake(m);
     } catch (const std::exception& e) {
-        err << "korvel: " << e.what() << '\n';
-        return 2;
+        return mistake({QString::fromUtf8(e.what())});
     }
-    if (!p.positionalArguments().isEmpty()) {
-        err << "Korvel takes no file names: " << p.positionalArguments().join(QLatin1Char(' '))
-            << "\n\n"
-            << usage();
-        return 2;
-    }
+    if (!p.positionalArguments().isEmpty())
+        return mistake({QStringLiteral("Korvel takes no file names without --ffmpeg: ") +
+                            shown(p.positionalArguments().join(QLatin1Char(' '))),
+                        true});
     return std::nullopt;
 }
 

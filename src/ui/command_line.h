@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringList>
+#include <QByteArrayList>
+#include <QIODevice>
 #include <QTextStream>
 #include <optional>
 
@@ -8,13 +9,15 @@
 
 namespace ui {
 
+// The command line as the system gave it: file names keep their bytes, valid text or not.
+QByteArrayList commandLineWords(int argc, char** argv);
+
 // Answers the command line where it asks for no window: the usage, the version, a mistake, the
 // ffmpeg command for the stored settings (--ffmpeg) or the recommended bitrate (--bitrate), which
 // only read the settings store. Returns the exit status then; nothing when the program should
 // open its window. The Qt platform's own options (-platform, -style, ...) pass through to the
 // window.
-std::optional<int> answerCommandLine(const QStringList& arguments, QTextStream& out,
-                                     QTextStream& err);
+std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out, QTextStream& err);
 
 // Numbers are written with the decimal point of the system's language, as in the window.
 forms::NumberLocale systemNumberLocale();

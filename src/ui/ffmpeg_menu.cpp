@@ -1,6 +1,5 @@
 #include "ui/ffmpeg_menu.h"
 
-#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -14,8 +13,7 @@
 
 namespace ui {
 
-FfmpegMenu::FfmpegMenu(app::Korvel& k, View& view, platform::Clipboard& clipboard)
-    : k_(k), clipboard_(clipboard) {
+FfmpegMenu::FfmpegMenu(app::Korvel& k, View& view) : k_(k) {
     for (const char* name : {"DivXBox", "DivXbutton"})
         if (QWidget* w = view.widget(*k.form1.find(QLatin1String(name))))
             w->installEventFilter(this);
@@ -40,13 +38,7 @@ bool FfmpegMenu::eventFilter(QObject* o, QEvent* e) {
 }
 
 void FfmpegMenu::copyCommand() const {
-    try {
-        clipboard_.setText(
-            k_.enc->ffmpegCommand(QStringLiteral("input.vob"), QStringLiteral("output.avi")));
-    } catch (const std::exception&) {
-        // Settings that make no command (an unreadable bitrate) copy nothing.
-        QApplication::beep();
-    }
+    k_.rt.dispatch([this] { k_.enc->copyFfmpegCommand(); });
 }
 
 }  // namespace ui

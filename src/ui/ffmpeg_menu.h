@@ -5,20 +5,18 @@
 namespace app {
 class Korvel;
 }
-namespace platform {
-class Clipboard;
-}
 
 namespace ui {
 
 class View;
 
 // The right-click menu of the option string and its copy button: "Copy ffmpeg command" puts the
-// settings on the clipboard as ffmpeg command lines for input.vob and output.avi. The option
-// string's field keeps its own editing items above; the left click stays as it is.
+// settings on the clipboard as ffmpeg command lines for input.vob and output.avi, or says in a
+// message what to change. The option string's field keeps its own editing items above; the left
+// click stays as it is.
 class FfmpegMenu : public QObject {
   public:
-    FfmpegMenu(app::Korvel& k, View& view, platform::Clipboard& clipboard);
+    FfmpegMenu(app::Korvel& k, View& view);
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -26,7 +24,6 @@ class FfmpegMenu : public QObject {
   private:
     void copyCommand() const;
     app::Korvel& k_;
-    platform::Clipboard& clipboard_;
 };
 
 }  // namespace ui

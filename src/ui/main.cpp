@@ -1,5 +1,6 @@
 // Korvel: the desktop program.
 #include <QApplication>
+#include <QFile>
 #include <QScreen>
 
 #include "app/korvel.h"
@@ -25,8 +26,11 @@ int main(int argc, char** argv) {
         // Answered without a window, and so without a display.
         QCoreApplication core(argc, argv);
         nameTheProgram();
-        QTextStream out(stdout), err(stderr);
-        if (const std::optional<int> status = ui::answerCommandLine(core.arguments(), out, err))
+        QFile out;
+        out.open(stdout, QIODevice::WriteOnly);
+        QTextStream err(stderr);
+        const QByteArrayList words = ui::commandLineWords(argc, argv);
+        if (const std::optional<int> status = ui::answerCommandLine(words, out, err))
             return *status;
     }
     QApplication qapp(argc, argv);
@@ -44,7 +48,7 @@ int main(int argc, char** argv) {
     for (auto& w : korvel.rt.windows())
         services.windows.add(w->name(), view.window(*w));
     platform::QtTimerDriver timers(korvel.rt);
-    ui::FfmpegMenu ffmpegMenu(korvel, view, services.clipboard);
+    ui::FfmpegMenu ffmpegMenu(korvel, view);
 
     view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
     QObject::connect(&qapp, &QCoreApplication::aboutToQuit, [&korvel] {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <random>
 
 #include "app/korvel.h"
 #include "platform/memory_services.h"
@@ -10,9 +10,10 @@
 namespace calc {
 namespace {
 
-// Play time, audio and size as typed, the constants Alg and Alg2, and what the bitrate field shows.
+// Play time, audio and size as typed, the constants Alg and Alg2, and what the bitrate field shows
+// (-1: not known beforehand).
 struct Row {
-    const char* typed[5];  // HH, MM, SS, audio, groesse
+    QString typed[5];  // HH, MM, SS, audio, groesse
     const char *alg, *alg2;
     qint64 shown;
 };
@@ -27,10 +28,22 @@ const Row kRows[] = {
     {{"00", "00", "00", "96", "700"}, "1048", "-10", 0},
 };
 
-// The number without a window is the number the window shows, with the constants it keeps.
+// The number without a window is the number the window shows, with the constants it keeps: the
+// rows above, and play times, sizes and sounds drawn at random.
 TEST(RecommendedBitrate, AgreesWithTheWindow) {
-    for (const Row& r : kRows) {
-        SCOPED_TRACE(std::string(r.typed[0]) + ":" + r.typed[1] + ":" + r.typed[2]);
+    std::vector<Row> rows(std::begin(kRows), std::end(kRows));
+    std::mt19937 draw(21);
+    const auto number = [&draw](int bound) {
+        return QString::number(draw() % bound).rightJustified(2, QLatin1Char('0'));
+    };
+    for (int i = 0; i < 60; ++i)
+        rows.push_back({{number(60), number(60), number(60), number(1600), number(100001)},
+                        kAlgDefault,
+                        kAlg2Default,
+                        -1});
+    for (const Row& r : rows) {
+        const QString time = QStringLiteral("%1:%2:%3").arg(r.typed[0], r.typed[1], r.typed[2]);
+        SCOPED_TRACE((time + ' ' + r.typed[3] + ' ' + r.typed[4]).toStdString());
         platform::MemoryServices sv;
         if (QLatin1String(r.alg) != QLatin1String(kAlgDefault)) sv.store.write("alg1", r.alg);
         if (QLatin1String(r.alg2) != QLatin1String(kAlg2Default)) sv.store.write("alg2", r.alg2);
@@ -39,12 +52,45 @@ TEST(RecommendedBitrate, AgreesWithTheWindow) {
         const char* fields[] = {"HH", "MM", "SS", "audio", "groesse"};
         for (int i = 0; i < 5; ++i)
             k.rt.userType(k.form1.get<forms::TextBox>(fields[i]), r.typed[i]);
-        EXPECT_EQ(k.form1.get<forms::TextBox>("kbitps").text().toLongLong(), r.shown);
-        const auto number = [&](int i) { return std::atof(r.typed[i]); };
-        EXPECT_EQ(recommendedBitrate(sv.store, number(4),
-                                     number(0) * 60 + number(1) + number(2) / 60, number(3)),
-                  r.shown);
+        const qint64 shown = k.form1.get<forms::TextBox>("kbitps").text().toLongLong();
+        if (r.shown >= 0) {
+            EXPECT_EQ(shown, r.shown);
+        }
+        EXPECT_EQ(recommendedBitrate(sv.store, *fileSizeOf(r.typed[4]), *playMinutesOf(time),
+                                     *audioRateOf(r.typed[3])),
+                  shown);
     }
+}
+
+// What a script types, read as the fields read it; nothing where a field would keep another
+// value than the text says.
+TEST(RecommendedBitrate, ReadsTheValuesAsTheFieldsKeepThem) {
+    const struct {
+        std::optional<double> (*read)(const QString&);
+        const char* typed;
+        std::optional<double> kept;
+    } rows[] = {{playMinutesOf, "01:30:00", 90},
+                {playMinutesOf, "1:5:0", 65},
+                {playMinutesOf, "59:59:59", 3599.98333333333},
+                {playMinutesOf, "00:00:07", 0.116666666666667},
+                {playMinutesOf, "60:00:00", {}},
+                {playMinutesOf, "1:30:00x", {}},
+                {playMinutesOf, "-1:00:00", {}},
+                {fileSizeOf, "700", 700},
+                {fileSizeOf, "700.5", 700},
+                {fileSizeOf, "701.5", 702},
+                {fileSizeOf, ".5", 0},
+                {fileSizeOf, "100000", 100000},
+                {fileSizeOf, "100000.4", {}},
+                {fileSizeOf, "1e3", {}},
+                {fileSizeOf, "700MB", {}},
+                {fileSizeOf, "7,5", {}},
+                {fileSizeOf, "", {}},
+                {audioRateOf, "1536", 1536},
+                {audioRateOf, "96.5", {}},
+                {audioRateOf, "-1", {}}};
+    for (const auto& r : rows)
+        EXPECT_EQ(r.read(r.typed), r.kept) << r.typed;
 }
 
 }  // namespace
