@@ -67,20 +67,30 @@ TEST(Persistence, ASettingsFileThatCannotBeWrittenLeavesTheProgramRunning) {
     typeFilm(run);
     EXPECT_EQ(run.field("kbitps").text(), "983");
     EXPECT_EQ(run.store.read("size", ""), "700");  // kept for this session
+    run.type("notebox", "debug");                  // the debug log says so too, once
+    run.type("audio", "128");
+    EXPECT_EQ(
+        run.k.debug.get<forms::TextBox>("debugtext").text().count("; settings will not be kept"),
+        1);
     run.exit();
     EXPECT_TRUE(run.k.rt.ended());
     EXPECT_EQ(run.k.rt.escapedErrors(), 0);
 }
 
+// The damaged file is set aside; the session is saved in a new one.
 TEST(Persistence, AnUnreadableSettingsFileStartsFromTheDefaults) {
     QTemporaryDir dir;
     QFile garbage(dir.filePath("Korvel.ini"));
     ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
     garbage.write("\x01\x02[Values\nlock1=\xff\xfe\nwidth=\"unclosed\n=\n\0\0", 40);
     garbage.close();
-    ProgramRun run(garbage.fileName());
-    EXPECT_FALSE(run.k.st.busy);
-    typeFilm(run);
-    EXPECT_EQ(run.field("kbitps").text(), "983");
-    EXPECT_EQ(run.k.rt.escapedErrors(), 0);
+    {
+        ProgramRun run(garbage.fileName());
+        EXPECT_FALSE(run.k.st.busy);
+        typeFilm(run);
+        EXPECT_EQ(run.field("kbitps").text(), "983");
+        EXPECT_EQ(run.k.rt.escapedErrors(), 0);
+        run.exit();
+    }
+    EXPECT_EQ(ProgramRun(garbage.fileName()).field("Alg").text(), "1050");
 }

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -64,15 +66,54 @@ TEST_F(SettingsStoreTest, KeysAndEraseAllCoverTheWholeApplication) {
     EXPECT_TRUE(QSettings(restart(path), QSettings::IniFormat).allKeys().isEmpty());
 }
 
-// Whatever is wrong with the file, the session's values live on in memory and the file is left
+// Bytes the INI reader would take for something they do not say are damaged; hand edits that
+// lose no value are not.
+TEST(SettingsText, DamagedBytesAreTold) {
+    QByteArray noise(4096, 0);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    const std::pair<QByteArray, bool> cases[] = {
+        {"", true},
+        {"[Values]\r\nHH=01\r\nud2=\"a;b\"\tc\n", true},
+        {"\xef\xbb\xbf[Values]\nnotebox=\xc3\xb6\n", true},  // a byte-order mark, UTF-8
+        {"; note\n# note\nstray words\n  [Values] x\nHH=01\nMM=3", true},
+        {"[Valu", false},
+        {"[Values\nHH=01\n", false},
+        {"[Values]\nnotebox=\xc3", false},                   // cut inside a character
+        {QByteArray("[Values]\nHH=01\n\0\0\0", 18), false},  // the NULs a crash leaves
+        {"[Values]\nnotebox=\xe9t\xe9\n", false},            // not UTF-8
+        {"[Values]\nHH=\x01\n", false},
+        {noise, false}};
+    for (const auto& [bytes, fine] : cases)
+        EXPECT_EQ(platform::readableSettingsText(bytes), fine) << bytes.left(30).toHex().data();
+}
+
+// A damaged file is kept under a free name beside it; the store starts empty and saves as
+// usual. A reading store leaves it where it is.
+TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideUnderAFreeName) {
+    const QByteArray damaged("[Values]\nold=1\n\0\0", 17);
+    const QString path = file("k.ini", damaged);
+    file("k.ini.broken", "older");
+    EXPECT_TRUE(QtSettingsStore(path, QtSettingsStore::Access::ReadOnly).keys().isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(path + ".broken.2"));
+    {
+        QtSettingsStore store(path);
+        EXPECT_TRUE(store.keys().isEmpty());
+        EXPECT_TRUE(store.persistent());
+        store.write("a", "1");
+    }
+    EXPECT_EQ(QtSettingsStore(restart(path)).keys(), QStringList{"a"});
+    QFile aside(path + ".broken.2");
+    EXPECT_TRUE(aside.open(QIODevice::ReadOnly) && aside.readAll() == damaged);
+}
+
+// A file or folder that cannot be written keeps the session in memory, says why, and is left
 // as it was, so the user can still repair it.
-TEST_F(SettingsStoreTest, UnusableFileKeepsTheSessionAndIsLeftAlone) {
-    const QByteArray malformed = "[Values\nold=1\n", fine = "[Values]\nold=1\n";
+TEST_F(SettingsStoreTest, AnUnwritableFileKeepsTheSessionAndIsLeftAlone) {
+    const QByteArray fine = "[Values]\nold=1\n";
     file("plain", "x");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.ini"));
     QList<std::pair<QString, QByteArray>> cases = {{file("plain/sub/k.ini"), ""},
-                                                   {file("folder.ini"), ""},
-                                                   {file("bad.ini", malformed), malformed}};
+                                                   {file("folder.ini"), ""}};
     const QString readOnly = file("ro.ini", fine);
     QFile::setPermissions(readOnly, QFile::ReadOwner);
     if (!QFile(readOnly).open(QIODevice::Append)) cases.push_back({readOnly, fine});  // not as root
@@ -85,6 +126,8 @@ TEST_F(SettingsStoreTest, UnusableFileKeepsTheSessionAndIsLeftAlone) {
             store.write("b", "2");
             EXPECT_EQ(store.keys(), QStringList{"b"});
             EXPECT_FALSE(store.persistent()) << qPrintable(path);
+            EXPECT_EQ(store.whyNotKept(),
+                      "cannot write the settings file " + path + "; settings will not be kept");
         }
         QFile f(path);
         EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), content);

@@ -1,9 +1,11 @@
-// The real program over its real settings file: how the system ends it.
+// The real program over its real settings file: how the system ends it, and what it makes of a
+// file it cannot use.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -69,6 +71,60 @@ TEST(SettingsFile, TheSystemsEndSavesAndOnlyAKillCounts) {
         if (sig != SIGKILL) {
             EXPECT_TRUE(run.p.exitStatus() == QProcess::NormalExit && run.p.exitCode() == 0) << sig;
         }
+    }
+}
+
+// A damaged file is kept as Korvel.ini.broken and named once on standard error; the program
+// starts from the defaults and saves again. The command line says so too and changes nothing.
+TEST(SettingsFile, ADamagedFileIsSetAsideAndSaidOnce) {
+    QByteArray noise(3000, 0);
+    QRandomGenerator(20).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    for (const QStringList& args :
+         {QStringList{"--bitrate", "--time", "01:30:00", "--size", "700", "--audio", "96"},
+          {"--ffmpeg", "in.vob", "out.avi"}}) {
+        Program line;
+        line.write(noise);
+        line.start(args);
+        ASSERT_TRUE(line.p.waitForFinished(10000));
+        EXPECT_EQ(line.p.exitCode(), 0);
+        EXPECT_EQ(line.errors(), "korvel: the settings file " + line.ini() +
+                                     " is damaged; the defaults are used\n");
+        EXPECT_EQ(QDir(line.config.filePath("Korvel")).entryList(QDir::Files),
+                  QStringList{"Korvel.ini"});
+        EXPECT_EQ(line.read(line.ini()), noise);
+    }
+    Program run;
+    run.write(noise);
+    run.start();
+    ASSERT_TRUE(run.waitUntil([&] { return run.stored("cleared=0\n"); }));
+    run.end(SIGTERM);
+    EXPECT_EQ(run.errors().count(run.ini() + " is damaged; it is kept as " + run.ini() +
+                                 ".broken, and Korvel starts from the defaults\n"),
+              1);
+    EXPECT_EQ(run.read(run.ini() + ".broken"), noise);
+    EXPECT_TRUE(run.read(run.ini()).contains("version=0025\n"));
+}
+
+// A settings file the program cannot write (a read-only file, a file where its folder should
+// be) is left as it is; the program runs and says once that settings will not be kept.
+TEST(SettingsFile, AnUnwritableFileIsLeftAloneAndSaidOnce) {
+    const QByteArray content = "[Values]\nMKI=250\n";
+    for (const bool readOnlyFile : {false, true}) {
+        if (readOnlyFile && ::geteuid() == 0) continue;  // root writes it anyway
+        Program run;
+        const QString blocked = readOnlyFile ? run.ini() : run.config.filePath("Korvel");
+        QDir(run.config.path()).mkpath(readOnlyFile ? "Korvel" : ".");
+        QFile file(blocked);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        if (readOnlyFile) QFile::setPermissions(blocked, QFile::ReadOwner);
+        run.start();
+        const QString once = "; settings will not be kept\n";
+        ASSERT_TRUE(run.waitUntil([&] { return run.errors().contains(once); }));
+        run.end(SIGTERM);
+        EXPECT_EQ(run.errors().count(once), 1);
+        EXPECT_EQ(run.read(blocked), content);
+        EXPECT_EQ(QDir(QFileInfo(blocked).path()).entryList(QDir::Files).size(), 1);
     }
 }
 
