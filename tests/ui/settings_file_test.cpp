@@ -79,9 +79,9 @@ TEST(SettingsFile, TheSystemsEndSavesAndOnlyAKillCounts) {
 TEST(SettingsFile, ADamagedFileIsSetAsideAndSaidOnce) {
     QByteArray noise(3000, 0);
     QRandomGenerator(20).fillRange(reinterpret_cast<quint32*>(noise.data()), noise.size() / 4);
+    const QStringList film{"--time", "01:30:00", "--size", "700", "--audio", "96"};
     for (const QStringList& args :
-         {QStringList{"--bitrate", "--time", "01:30:00", "--size", "700", "--audio", "96"},
-          {"--ffmpeg", "in.vob", "out.avi"}}) {
+         {QStringList{"--bitrate"} + film, QStringList{"--ffmpeg", "in.vob", "out.avi"} + film}) {
         Program line;
         line.write(noise);
         line.start(args);
