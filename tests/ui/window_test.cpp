@@ -62,8 +62,7 @@ TEST_F(WindowTest, APressWithoutItsReleaseEndsAtTheNextPlainMove) {
     EXPECT_FALSE(k.form2.get<forms::Timer>("DivXTimer").enabled());
 }
 
-// The calculation as a person types it, Tab between the fields, in English and in German; the
-// fraction typed into the size counts as when pasted (700.5 MB is 700).
+// The calculation as a person types it (700.5 MB is 700), Tab between the fields, in two languages.
 TEST_F(WindowTest, TabLeadsThroughTheCalculation) {
     for (const char* flag : {"english", "deutsch"}) {
         QTest::mouseClick(view.widget(*k.form1.find(flag)), Qt::LeftButton);
