@@ -49,6 +49,7 @@ QString Part::stored(const QString& key, const QString& fallback) const {
 
 void Part::store(const QString& key, const QString& value) {
     k.sv.store.write(key, value);
+    if (k.notes) k.notes->noteUnkeptSettings();  // a save that failed shows at the next write
 }
 
 }  // namespace app

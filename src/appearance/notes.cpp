@@ -109,6 +109,15 @@ void Notes::debugKeyword() {
     debugtext.setText(banner().join(kCrlf));
     message(QStringLiteral("degubmode enabled!"));
     debugtext.setText(QString());
+    notedUnkept_.clear();  // the log starts here
+    noteUnkeptSettings();
+}
+
+void Notes::noteUnkeptSettings() {
+    const QString why = k.sv.store.whyNotKept();
+    if (!st.debugMode || why.isEmpty() || why == notedUnkept_) return;
+    notedUnkept_ = why;
+    debugwrite(why);
 }
 
 // A picture keyword: the preview shows it, stretched to the window while it is resized.

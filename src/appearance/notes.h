@@ -10,6 +10,8 @@ class Notes : public app::Part {
     explicit Notes(app::Korvel& k);
     // Appends one entry to the debug window (and so to the log file).
     void debugwrite(const QString& entry);
+    // In debug mode: says once in the log why the settings of this session will not be kept.
+    void noteUnkeptSettings();
 
   private:
     void noteboxChange();
@@ -17,6 +19,8 @@ class Notes : public app::Part {
     void debugKeyword();
     void showPicture(const char* picture);
     void asciiPicture(const QStringList& lines);
+
+    QString notedUnkept_;
 };
 
 // The ASCII pictures of the notes keywords, by keyword group; empty when none.

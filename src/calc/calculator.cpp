@@ -269,7 +269,8 @@ void Calculator::groesseChange() {
             kbitps.setText(QStringLiteral("0"));
         }
     }
-    if (groesse.text() != QLatin1String("0") && kbpsLock.value() == 0) {
+    // A size of 0 leaves no bitrate, as the formula says for it.
+    if (kbpsLock.value() == 0) {
         rechnen();
         locked();
     }

@@ -1,5 +1,6 @@
 #include "forms/control.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "forms/runtime.h"
@@ -117,17 +118,42 @@ void TextBox::assign(const QString& t, int caret) {
 
 void TextBox::setText(const QString& t) {
     if (t == text_) return;
+    decimalEntry_.clear();
     assign(t, int(t.size()));
     runtime().raise(*this, "Change", onChange);
 }
 
+namespace {
+const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
+const QRegularExpression decimalNumber(QStringLiteral("^[+-]?[0-9]+[.,][0-9]*$"));  // "700."
+bool matches(const QString& t, const QRegularExpression& re) {
+    return re.match(t).hasMatch();
+}
+}  // namespace
+
 void TextBox::userEdit(const QString& t, int caret) {
-    if (t == text_) {
+    QString edit = t;
+    const qsizetype typed = t.size() - text_.size(), at = caret - typed;
+    if (!decimalEntry_.isEmpty() && typed > 0 && at == selStart_ && t.left(at) == text_.left(at) &&
+        t.mid(caret) == text_.mid(at) && matches(t.mid(at, typed), digits)) {
+        edit = decimalEntry_.left(entryCaret_) + t.mid(at, typed) + decimalEntry_.mid(entryCaret_);
+        caret = int(entryCaret_ + typed);
+        if (maxLength_ > 0 && edit.size() > maxLength_) return;  // as a paste would be cut
+    }
+    decimalEntry_.clear();
+    if (edit == text_) {
         setCaret(caret);
         return;
     }
-    assign(t, caret);
+    assign(edit, caret);
     runtime().raise(*this, "Change", onChange);
+    // The handler kept the whole number before the caret and what follows it (a unit).
+    if (text_ != edit && matches(edit.left(caret), decimalNumber) &&
+        matches(text_.left(selStart_), wholeNumber) && edit.mid(caret) == text_.mid(selStart_)) {
+        decimalEntry_ = edit;
+        entryCaret_ = caret;
+    }
 }
 
 void TextBox::showText(const QString& t) {

@@ -169,13 +169,19 @@ class TextBox : public Control {
     void setMultiLine(bool m) { multiLine_ = m; }
 
     // A user's edit: the new text and caret; raises the change handler when the text differs.
+    // Digits typed right after a whole number that the handler made of the user's decimal entry
+    // ("700." shows 700) go on that entry: a 5 typed next is 700.5, as pasted, not 7005.
     void userEdit(const QString& t, int caret);
+    // The user left the field: what they type when they come back is a new entry.
+    void endEntry() { decimalEntry_.clear(); }
     // Shows a text without a change event (an item chosen from a combo box's list).
     void showText(const QString& t);
 
   private:
     void assign(const QString& t, int caret);
     QString text_;
+    QString decimalEntry_;  // the user's entry behind the whole number shown
+    int entryCaret_ = 0;    // where the user was typing in it
     int selStart_ = 0, selLength_ = 0, maxLength_ = 0;
     bool readOnly_ = false, multiLine_ = false;
 };

@@ -96,6 +96,8 @@ void Runtime::moveFocus(Control* target) {
     Control* old = focused_;
     focused_ = target;
     if (observer_) observer_->focusChanged(target);
+    if (old && (old->kind() == Kind::TextBox || old->kind() == Kind::ComboBox))
+        static_cast<TextBox*>(old)->endEntry();
     if (old) raise(*old, "LostFocus", old->onLostFocus);
     if (target) raise(*target, "GotFocus", target->onGotFocus);
 }

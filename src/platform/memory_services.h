@@ -17,6 +17,8 @@ class MemoryStore : public SettingsStore {
     void eraseAll() override { values_.clear(); }
     QStringList keys() const override { return values_.keys(); }
     bool contains(const QString& key) const { return values_.contains(key); }
+    QString whyNotKept() const override { return notKept; }
+    QString notKept;  // as a store whose file cannot be written says
 
   private:
     QMap<QString, QString> values_;

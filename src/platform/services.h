@@ -19,6 +19,9 @@ class SettingsStore {
     virtual void write(const QString& key, const QString& value) = 0;
     virtual void eraseAll() = 0;
     virtual QStringList keys() const = 0;
+    // Why the values of this session will not outlast it (a read-only settings file), for the
+    // debug log; empty while they are kept.
+    virtual QString whyNotKept() const { return {}; }
 };
 
 // Modal message box with an OK button. No title means the program's title, "Korvel".

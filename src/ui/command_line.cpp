@@ -74,8 +74,8 @@ struct Asked {
 // a running Korvel keeps its crash marker there and must find every key as it left it. With
 // `asked`, the window holds those values instead.
 QByteArray storedFfmpegCommand(const QByteArray& input, const QByteArray& output,
-                               const std::optional<Asked>& asked) {
-    const platform::QtSettingsStore real(platform::QtSettingsStore::Access::ReadOnly);
+                               const std::optional<Asked>& asked,
+                               const platform::SettingsStore& real) {
     platform::MemoryServices copy;
     for (const QString& key : real.keys())
         copy.store.write(key, real.read(key, {}));
@@ -125,7 +125,7 @@ struct Printing {
     }
 
     // --time, --size and --audio as the window would hold them.
-    Asked asked(const QCommandLineParser& p) const {
+    Asked asked(const QCommandLineParser& p, const platform::SettingsStore& store) const {
         const double minutes =
             valueOf(calc::playMinutesOf(p.value(time)), "--time",
                     "HH:MM:SS with hours, minutes and seconds 0 to 59", p.value(time));
@@ -133,7 +133,6 @@ struct Printing {
                                   "a number of MB from 0 to 100000", p.value(size));
         const double kbps = valueOf(calc::audioRateOf(p.value(audio)), "--audio",
                                     "a whole number of kbit/s, 0 or more", p.value(audio));
-        const platform::QtSettingsStore store(platform::QtSettingsStore::Access::ReadOnly);
         try {
             return {p.value(time).split(QLatin1Char(':')), mb, kbps,
                     calc::recommendedBitrate(store, mb, minutes, kbps)};
@@ -162,6 +161,8 @@ struct Printing {
                                    "or --ffmpeg"));
             return false;
         }
+        // The settings are read once, so one answer comes from one state of the file.
+        using Access = platform::QtSettingsStore::Access;
         if (p.isSet(ffmpeg)) {
             if (files.size() != 2)
                 throw usage(QStringLiteral("--ffmpeg takes two file names, INPUT and OUTPUT"));
@@ -169,15 +170,18 @@ struct Printing {
                 throw usage(
                     QStringLiteral("--ffmpeg takes --time, --size and --audio together, "
                                    "or none of them for the stored bitrate"));
+            const platform::QtSettingsStore store(Access::ReadOnly);
             out.write(storedFfmpegCommand(files[0].toLatin1(), files[1].toLatin1(),
-                                          values ? std::optional(asked(p)) : std::nullopt));
+                                          values ? std::optional(asked(p, store)) : std::nullopt,
+                                          store));
             return true;
         }
         if (!files.isEmpty())
             throw usage(QStringLiteral("--bitrate takes no file names: ") +
                         shown(files.join(QLatin1Char(' '))));
         if (values != 3) throw usage(QStringLiteral("--bitrate needs --time, --size and --audio"));
-        out.write(QByteArray::number(asked(p).videoKbps) + '\n');
+        const platform::QtSettingsStore store(Access::ReadOnly);
+        out.write(QByteArray::number(asked(p, store).videoKbps) + '\n');
         return true;
     }
 };

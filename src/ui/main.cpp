@@ -6,6 +6,7 @@
 #include "app/korvel.h"
 #include "app/lifecycle.h"
 #include "platform/codec_settings.h"
+#include "platform/qt/end_requests.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
 #include "ui/command_line.h"
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
     ui::FfmpegMenu ffmpegMenu(korvel, view);
 
     view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
-    QObject::connect(&qapp, &QCoreApplication::aboutToQuit, [&korvel] {
+    // Logout, shutdown, kill and Ctrl+C end the program as closing its window does.
+    platform::EndRequests endRequests([&korvel] {
         if (!korvel.rt.ended()) korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
     });
 

@@ -52,9 +52,11 @@ TEST_F(Program, AFailedBuildShowsErrorAndCopiesNothing) {
               "It's not a Bug - it's a Feature! ;-) \r[Featurename: 'DivX']");
 }
 
+// It also says, once, when the settings of this session will not be kept.
 TEST_F(Program, TheDebugLogFileFollowsEveryChangeOfTheDebugTextAndNothingElse) {
     type("groesse", "700");
     EXPECT_EQ(sv.log.writes, 0);
+    sv.store.notKept = "cannot write the settings file; settings will not be kept";
     type("notebox", "debug");
     const int afterDebug = sv.log.writes;
     type("HH", "01");
@@ -62,6 +64,7 @@ TEST_F(Program, TheDebugLogFileFollowsEveryChangeOfTheDebugTextAndNothingElse) {
     EXPECT_GT(sv.log.writes, afterDebug + 1);
     EXPECT_EQ(sv.log.last, k.debug.get<forms::TextBox>("debugtext").text());
     EXPECT_TRUE(sv.log.last.contains("kbitps_Change #1"));
+    EXPECT_EQ(sv.log.last.count(sv.store.notKept), 1);
 }
 
 TEST_F(Program, TheAboutWindowsNameChangesFontAndColourWhileOpen) {

@@ -57,30 +57,3 @@ TEST(Persistence, TheSettingsFileCarriesTheValuesToTheNextRun) {
     EXPECT_EQ(again.store.read("version", ""), "0");
     EXPECT_TRUE(again.others.messages.shown.empty());
 }
-
-TEST(Persistence, ASettingsFileThatCannotBeWrittenLeavesTheProgramRunning) {
-    QTemporaryDir dir;
-    QFile blocker(dir.filePath("not-a-folder"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    ProgramRun run(dir.filePath("not-a-folder/Korvel.ini"));
-    typeFilm(run);
-    EXPECT_EQ(run.field("kbitps").text(), "983");
-    EXPECT_EQ(run.store.read("size", ""), "700");  // kept for this session
-    run.exit();
-    EXPECT_TRUE(run.k.rt.ended());
-    EXPECT_EQ(run.k.rt.escapedErrors(), 0);
-}
-
-TEST(Persistence, AnUnreadableSettingsFileStartsFromTheDefaults) {
-    QTemporaryDir dir;
-    QFile garbage(dir.filePath("Korvel.ini"));
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write("\x01\x02[Values\nlock1=\xff\xfe\nwidth=\"unclosed\n=\n\0\0", 40);
-    garbage.close();
-    ProgramRun run(garbage.fileName());
-    EXPECT_FALSE(run.k.st.busy);
-    typeFilm(run);
-    EXPECT_EQ(run.field("kbitps").text(), "983");
-    EXPECT_EQ(run.k.rt.escapedErrors(), 0);
-}

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -64,15 +65,35 @@ TEST_F(SettingsStoreTest, KeysAndEraseAllCoverTheWholeApplication) {
     EXPECT_TRUE(QSettings(restart(path), QSettings::IniFormat).allKeys().isEmpty());
 }
 
-// Whatever is wrong with the file, the session's values live on in memory and the file is left
+// Bytes the INI reader would take for something they do not say are damaged (random ones, the
+// NULs a crash leaves, a cut-off header or character, not UTF-8); edits that lose no value are not.
+TEST(SettingsText, DamagedBytesAreTold) {
+    for (const QByteArray fine : {"", "\xef\xbb\xbf[Values]\r\nnotebox=\"\xc3\xb6;\"\tx\n",
+                                  "; note\n# note\nstray words\n  [Values] x\nHH=01\nMM=3"})
+        EXPECT_TRUE(platform::readableSettingsText(fine)) << fine.data();
+    for (const QByteArray& damaged :
+         QByteArrayList{"[Valu", "[Values\nHH=01\n", "[Values]\nnotebox=\xc3", "notebox=\xe9t\n",
+                        "HH=\x01\n", QByteArray("HH=01\n\0", 7)})
+        EXPECT_FALSE(platform::readableSettingsText(damaged)) << damaged.toHex().data();
+}
+
+// A damaged file goes to the first free name beside it; the store starts empty.
+TEST_F(SettingsStoreTest, ADamagedFileIsSetAsideUnderAFreeName) {
+    for (const char* aside : {".broken", ".broken.2"}) {
+        const QString path = file("k.ini", QByteArray("[Values]\nold=1\n\0", 16));
+        EXPECT_TRUE(QtSettingsStore(path).keys().isEmpty());
+        EXPECT_TRUE(QFileInfo::exists(path + aside)) << aside;
+    }
+}
+
+// A file or folder that cannot be written keeps the session in memory, says why, and is left
 // as it was, so the user can still repair it.
-TEST_F(SettingsStoreTest, UnusableFileKeepsTheSessionAndIsLeftAlone) {
-    const QByteArray malformed = "[Values\nold=1\n", fine = "[Values]\nold=1\n";
+TEST_F(SettingsStoreTest, AnUnwritableFileKeepsTheSessionAndIsLeftAlone) {
+    const QByteArray fine = "[Values]\nold=1\n";
     file("plain", "x");
     ASSERT_TRUE(QDir(dir.path()).mkdir("folder.ini"));
     QList<std::pair<QString, QByteArray>> cases = {{file("plain/sub/k.ini"), ""},
-                                                   {file("folder.ini"), ""},
-                                                   {file("bad.ini", malformed), malformed}};
+                                                   {file("folder.ini"), ""}};
     const QString readOnly = file("ro.ini", fine);
     QFile::setPermissions(readOnly, QFile::ReadOwner);
     if (!QFile(readOnly).open(QIODevice::Append)) cases.push_back({readOnly, fine});  // not as root
@@ -85,6 +106,7 @@ TEST_F(SettingsStoreTest, UnusableFileKeepsTheSessionAndIsLeftAlone) {
             store.write("b", "2");
             EXPECT_EQ(store.keys(), QStringList{"b"});
             EXPECT_FALSE(store.persistent()) << qPrintable(path);
+            EXPECT_TRUE(store.whyNotKept().endsWith(path + "; settings will not be kept"));
         }
         QFile f(path);
         EXPECT_EQ(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(), content);
