@@ -24,3 +24,5 @@ korvel_install() {
 
 # What building the program needs.
 KORVEL_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libgtest-dev)
+# What running it needs besides: Qt's own texts (menus, message boxes) in German and French.
+KORVEL_RUN_PACKAGES=(qt6-translations-l10n)

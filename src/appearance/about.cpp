@@ -48,6 +48,7 @@ About::About(app::Korvel& k) : Part(k), w(k.about) {
         w.get<forms::Timer>("KorvelTimer").setEnabled(false);
         w.hide();
     };
+    w.onKeyDown = forms::onEscape(w.onDblClick);
 }
 
 void About::open() {

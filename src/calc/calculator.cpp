@@ -78,8 +78,11 @@ void Calculator::wire() {
     HH.onGotFocus = [this] { timeGotFocus(HH, "HH"); };
     MM.onGotFocus = [this] { timeGotFocus(MM, "MM"); };
     SS.onGotFocus = [this] { timeGotFocus(SS, "SS"); };
-    for (TextBox* f : {&HH, &MM, &SS})
+    for (TextBox* f : {&HH, &MM, &SS}) {
         f->onLostFocus = [this, f] { timeLostFocus(*f); };
+        // A derived play time sends the focus on to the copy button.
+        f->handsFocusOn = [this, f] { return HH.readOnly() && !(f == &HH && st.busy); };
+    }
 
     // Fields showing "0" are emptied for typing; size and audio get "0" back when left empty.
     for (TextBox* f : {&audio, &groesse, &kBytesps}) {

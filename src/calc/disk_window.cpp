@@ -43,6 +43,7 @@ DiskWindow::DiskWindow(app::Korvel& k)
       op2324(k.disk.get<OptionButton>("op2324")) {
     k.form1.get<forms::Label>("sizeMB").onClick = [this] { toggle(); };
     k.disk.onDblClick = [this] { this->k.disk.hide(); };
+    k.disk.onKeyDown = forms::onEscape(k.disk.onDblClick);
     anz.onChange = [this] {
         Disk();
         anz.setBackColor(pastel());

@@ -31,6 +31,7 @@ void SettingsWindow::wireChoices() {
         f3.get<TextBox>("udX").setText(numText(leading(k.form1.get<TextBox>("kbitps"))));
     };
     f3.onDblClick = [this] { hideWindow(); };
+    f3.onKeyDown = forms::onEscape(f3.onDblClick);
 
     auto& checkCrop = f3.get<CheckBox>("checkCrop");
     checkCrop.onClick = [this, &checkCrop] {

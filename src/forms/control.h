@@ -59,6 +59,7 @@ using MouseHandler = std::function<void(const MouseArgs&)>;
 
 namespace keys {
 inline constexpr int Enter = 13;
+inline constexpr int Escape = 27;
 inline constexpr int Comma = 188;
 }  // namespace keys
 
@@ -108,6 +109,9 @@ class Control {
     bool focusKind() const;
     // Asks for the focus; it moves once the running handler returns.
     void setFocus();
+    // Whether the control, given the focus now, would hand it straight on (a field that sends
+    // the typing to the field it derives from): Tab passes it by, a click still reaches it.
+    std::function<bool()> handsFocusOn;
 
     Handler onChange, onClick, onDblClick, onGotFocus, onLostFocus, onScroll, onTimer;
     KeyHandler onKeyDown;

@@ -209,6 +209,11 @@ void Runtime::userKey(Control& c, int keyCode) {
     });
 }
 
+void Runtime::userKey(Window& w, int keyCode) {
+    if (!w.visible() || !w.onKeyDown) return;
+    dispatch([&] { raise(w.name(), "KeyDown", [&] { w.onKeyDown(keyCode); }); });
+}
+
 void Runtime::userClick(Control& c, const QString& item) {
     if (!usable(c)) return;
     const MouseArgs left{1, 0, 0, 0};

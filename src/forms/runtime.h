@@ -64,6 +64,7 @@ class Runtime {
     void userClear(TextBox& t);
     void userEdit(TextBox& t, const QString& text, int caret);  // an edit the view already made
     void userKey(Control& c, int keyCode);
+    void userKey(Window& w, int keyCode);
     void userClick(Control& c, const QString& item = QString());
     // Only the click part of a user click (the view delivers focus and mouse events itself).
     void userClicked(Control& c, const QString& item = QString());

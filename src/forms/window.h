@@ -70,6 +70,8 @@ class Window {
 
     Handler onLoad, onDblClick;
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
+    // A key that the control holding the keyboard left unused (Escape on a window).
+    KeyHandler onKeyDown;
 
     void deselectGroup(const QString& group, const Control* except);
 
@@ -86,5 +88,13 @@ class Window {
     QHash<QString, Control*> index_;
     QHash<QString, std::function<QString()>> vars_;
 };
+
+// A window key handler that runs h on Escape: a window that a double click closes closes on
+// Escape too, so the keyboard alone can leave it.
+inline KeyHandler onEscape(Handler h) {
+    return [h = std::move(h)](int key) {
+        if (key == keys::Escape && h) h();
+    };
+}
 
 }  // namespace forms

@@ -50,6 +50,7 @@ void Geometry::wire() {
     framerate.onChange = [this] { framerateChange(); };
 
     bitrate.onGotFocus = [this] { bitrateGotFocus(); };
+    bitrate.handsFocusOn = [] { return true; };  // the bitrate is typed in kbit/s
     bitrate.onLostFocus = [this] { bitrateLostFocus(); };
     bitrate.onKeyDown = [this](int key) {
         if (key == Enter) bitrateEnter();

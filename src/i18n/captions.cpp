@@ -45,6 +45,9 @@ const CaptionRow kCaptions[] = {
     // German has no captions of its own for these two.
     {S, "txtSC", {nullptr, "Scene Change", "Changement de Scène"}},
     {S, "txtResample", {nullptr, "Resample", "Rééchantilloner"}},
+    // The About window's links of our own wording.
+    {Place::About, "Label3", {"Webseite", "Web page", "Page web"}},
+    {Place::About, "Label2", {"Fehlerbericht per Mail", "Mail a bug report", "Signaler un bogue"}},
 };
 
 const char* const kHints[] = {"Diese Einstellungen können Sie für den DivX Encoder verwenden.",

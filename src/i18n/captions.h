@@ -7,7 +7,7 @@ namespace i18n {
 enum Language { German, English, French };
 
 // The window a caption lives on.
-enum class Place { Main, Settings, Preview };
+enum class Place { Main, Settings, Preview, About };
 
 // One label's caption in each language; nullptr where that language leaves the label alone.
 struct CaptionRow {

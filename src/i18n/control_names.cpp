@@ -77,6 +77,11 @@ const NameRow kNames[] = {
      "ClearAll",
      {"Alle Werte und gespeicherten Einstellungen löschen", "Clear all values and stored settings",
       "Effacer les valeurs et les réglages enregistrés"}},
+    {"Form1", "sizeMB", {"Datenträgergrössen", "Disc sizes", "Tailles des disques"}},
+    {"Form1",
+     "audiokbps",
+     {"Audio als Grösse in MB", "Audio as a size in MB", "Audio en taille (Mo)"},
+     Value},
     // Picture geometry.
     {"Form1", "Bwidth", {"Auflösung, Breite", "Resolution, width", "Définition, largeur"}},
     {"Form1", "Bheight", {"Auflösung, Höhe", "Resolution, height", "Définition, hauteur"}},
@@ -87,6 +92,11 @@ const NameRow kNames[] = {
     {"Form1",
      "scrollvalue",
      {"Wert des Schiebereglers", "Width slider value", "Valeur du curseur de la largeur"}},
+    {"Form1",
+     "ratio",
+     {"Seitenverhältnis zu 1 oder zu 100", "Aspect ratio per 1 or per 100",
+      "Proportions pour 1 ou pour 100"},
+     Value},
     {"Form1", "asp43", {"Seitenverhältnis 4:3", "Aspect ratio 4:3", "Proportions 4:3"}},
     {"Form1", "asp169", {"Seitenverhältnis 16:9", "Aspect ratio 16:9", "Proportions 16:9"}},
     {"Form1", "pixels", {"Pixel pro Bild", "Pixels per frame", "Pixels par image"}},
@@ -134,6 +144,7 @@ const NameRow kNames[] = {
      {"Weitere Einstellungen", "More encoder settings", "Autres réglages de l'encodeur"}},
     {"Form1", "form2show", {"Vorschau zeigen", "Show the preview", "Afficher l'aperçu"}},
     {"Form1", "notebox", {"Notizen", "Notes", "Notes"}},
+    {"Form1", "info", {"Über Korvel", "About Korvel", "À propos de Korvel"}},
 
     // Settings window.
     {"Form3", "checkCrop", {"Zuschneiden", "Crop the picture", "Découper l'image"}},
@@ -209,7 +220,20 @@ const NameRow kNames[] = {
     {"Disk",
      "op2324",
      {"2324 Byte pro Sektor", "2324 bytes per sector", "2324 octets par secteur"}},
-    // Preview and debug windows.
+    // About window: its links.
+    {"frmAbout",
+     "lblDivXVersion",
+     {"Webseite des Codecs", "The codec's web page", "Site web du codec"}},
+    {"frmAbout", "Label3", {"Webseite von Korvel", "Korvel's web page", "Site web de Korvel"}},
+    {"frmAbout",
+     "Label2",
+     {"Fehlerbericht per Mail", "Mail a bug report", "Signaler un bogue par courriel"}},
+    {"frmAbout",
+     "Label6",
+     {"Webseite für Fehlerberichte und Tester", "Web page for bug reports and testers",
+      "Page des rapports de bogues et des testeurs"}},
+    // Preview and debug windows; a row without a control names the window itself.
+    {"Form2", "", {"Vorschau", "Preview", "Aperçu"}},
     {"Form2",
      "transparency",
      {"Transparenz der Vorschau in Prozent", "Preview transparency in percent",

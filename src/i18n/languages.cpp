@@ -10,6 +10,8 @@ forms::Window& windowOf(app::Korvel& k, Place place) {
             return k.form3;
         case Place::Preview:
             return k.form2;
+        case Place::About:
+            return k.about;
         case Place::Main:
             break;
     }

@@ -13,6 +13,7 @@ void Preview::wireMoving() {
     f2.onMouseMove = thepic.onMouseMove = [this](const forms::MouseArgs& m) { dragSurface(m); };
     f2.onMouseUp = thepic.onMouseUp = [this](const forms::MouseArgs&) { k.pv.moving = false; };
     f2.onDblClick = thepic.onDblClick = [this] { f2.hide(); };
+    f2.onKeyDown = forms::onEscape(f2.onDblClick);
 }
 
 void Preview::open() {

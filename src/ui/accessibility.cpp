@@ -9,6 +9,7 @@
 #include "forms/runtime.h"
 #include "i18n/control_names.h"
 #include "ui/reading_order.h"
+#include "ui/tab_order.h"
 #include "ui/widgets.h"
 #include "ui/window_widget.h"
 
@@ -54,10 +55,10 @@ class WindowAccess : public QAccessibleWidget {
     }
 };
 
-// A clickable picture, pressed like a button, as Space presses it.
-class PictureButtonAccess : public QAccessibleWidget {
+// A clickable picture or label, pressed like a button (or a link), as Space and Enter press it.
+class PressAccess : public QAccessibleWidget {
   public:
-    explicit PictureButtonAccess(LabelWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    PressAccess(LabelWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
 
     QStringList actionNames() const override {
         return QStringList{pressAction()} + QAccessibleWidget::actionNames();
@@ -105,9 +106,11 @@ class ComboAccess : public QAccessibleWidget {
 
 QAccessibleInterface* accessFor(const QString&, QObject* object) {
     if (auto* window = dynamic_cast<WindowWidget*>(object)) return new WindowAccess(window);
-    if (auto* label = dynamic_cast<LabelWidget*>(object);
-        label && label->model().kind() == Kind::Picture && !decoration(label->model()))
-        return new PictureButtonAccess(label);
+    if (auto* label = dynamic_cast<LabelWidget*>(object); label && pressable(label->model())) {
+        // The About window's labels open a web page or a mail form.
+        const bool link = label->model().window().name() == QLatin1String("frmAbout");
+        return new PressAccess(label, link ? QAccessible::Link : QAccessible::Button);
+    }
     if (auto* combo = dynamic_cast<ComboWidget*>(object)) return new ComboAccess(combo);
     return nullptr;
 }
@@ -127,14 +130,14 @@ class VisibilityWatch : public QObject {
     }
 };
 
+}  // namespace
+
 i18n::Language languageShown(const forms::Runtime& rt) {
     for (const auto& w : rt.windows())
         if (w->hasVar(QStringLiteral("currentLanguage")))
             return i18n::languageOf(w->var(QStringLiteral("currentLanguage")));
     return i18n::English;
 }
-
-}  // namespace
 
 void installAccessibility() {
     static const bool installed = [] {
@@ -184,6 +187,11 @@ void nameControl(const forms::Control& c, QWidget* widget) {
         combo->lineEdit()->setAccessibleName(name);
     if (widget->accessibleDescription() != description)
         widget->setAccessibleDescription(description);
+}
+
+void nameWindow(const forms::Window& w, QWidget* window, i18n::Language lang) {
+    if (const i18n::NameRow* row = i18n::controlName(w.name(), QString()); row && window)
+        window->setAccessibleName(QString::fromUtf8(row->text[lang]));
 }
 
 }  // namespace ui

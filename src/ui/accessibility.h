@@ -2,10 +2,13 @@
 
 #include <QHash>
 
+#include "i18n/captions.h"
+
 class QWidget;
 
 namespace forms {
 class Control;
+class Runtime;
 class Window;
 }  // namespace forms
 
@@ -25,5 +28,10 @@ void prepareAccessibility(QWidget* window, const forms::Window& w,
 // The name a control is read by and, for a button whose caption is the current value of a
 // setting, that value as its description.
 void nameControl(const forms::Control& c, QWidget* widget);
+// A window without a title of its own (the preview) is read by a name in that language.
+void nameWindow(const forms::Window& w, QWidget* window, i18n::Language lang);
+
+// The language the program speaks now.
+i18n::Language languageShown(const forms::Runtime& rt);
 
 }  // namespace ui

@@ -2,6 +2,9 @@
 
 #include <QHash>
 
+#include "forms/control.h"
+#include "forms/window.h"
+
 namespace ui {
 
 QStringList tabOrder(const QString& window) {
@@ -9,13 +12,13 @@ QStringList tabOrder(const QString& window) {
     static const QHash<QString, QStringList> orders = {
         {"Form1", {
             // The calculation: play time, size, audio, the result, the formula, the lock, its
-            // buttons and the disc sizes behind "MB".
+            // buttons, the disc sizes behind "MB" and the audio given as a size.
             "HH", "MM", "SS", "groesse", "audio", "kbitps", "kBytesps", "Alg", "Alg2",
             "kbpsLock", "OptionTime", "OptionSize", "US", "hgroesse", "hkbitps", "hkBytesps",
-            "getReg", "writeReg", "ClearAll", "sizeMB",
+            "getReg", "writeReg", "ClearAll", "sizeMB", "audiokbps", "audioMB",
             // The picture.
             "Bwidth", "Bheight", "aspect", "ScrollBar1", "scrollvalue", "pixels", "framerate",
-            "bitsperpixel", "bitrate", "asp43", "asp169", "form2show",
+            "bitsperpixel", "bitrate", "asp43", "asp169", "ratio", "form2show",
             // The encoder.
             "ButtonVBR", "ButtonProfile", "ButtonPsy", "ButtonPre", "Profile", "CheckBiDir",
             "CheckGMC", "CheckQPx", "CheckResize", "keyframebox", "DivXBox", "DivXbutton",
@@ -29,14 +32,25 @@ QStringList tabOrder(const QString& window) {
             "MV", "Dir", "CheckError", "CheckFeetback", "SC", "ButtonPQ", "modu", "modscroll",
             "PV", "CheckUD", "ud1", "udX", "ud2", "Korveltrans"}},
         {"Form2", {"transparency"}},
+        {"frmAbout", {"lblDivXVersion", "Label3", "Label2", "Label6"}},
     };
     // clang-format on
     return orders.value(window);
 }
 
-bool clickOnly(const QString& name) {
-    static const QStringList names = {"timeUp", "timeDn", "audioUp", "audioDn", "sizebutton"};
+bool neverFocused(const QString& name) {
+    static const QStringList names = {"timeUp", "timeDn", "audioUp", "audioDn"};
     return names.contains(name);
+}
+
+bool clickOnly(const QString& name) {
+    return name == QLatin1String("sizebutton");
+}
+
+bool pressable(const forms::Control& c) {
+    if (!c.onClick) return false;
+    if (c.kind() == forms::Kind::Picture) return true;
+    return c.kind() == forms::Kind::Label && tabOrder(c.window().name()).contains(c.name());
 }
 
 }  // namespace ui

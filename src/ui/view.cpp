@@ -93,7 +93,9 @@ void View::build(forms::Window& w) {
     building_ = true;
     for (auto& cp : w.controls()) {
         if (cp->kind() == Kind::Timer) continue;
-        widgets_.insert(cp.get(), create(*cp, ww));
+        QWidget* widget = create(*cp, ww);
+        widgets_.insert(cp.get(), widget);
+        controls_.insert(widget, cp.get());
         applyAll(*cp);
     }
     building_ = false;
@@ -113,28 +115,36 @@ void View::orderTabs(const forms::Window& w) {
     std::vector<forms::Control*> order;
     for (const QString& name : tabOrder(w.name()))
         if (forms::Control* c = w.find(name)) order.push_back(c);
-    const size_t named = order.size();
     for (forms::Control* c : readingOrder(w))
         if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
     QWidget* previous = nullptr;
-    for (size_t i = 0; i < order.size(); ++i) {
-        forms::Control* c = order[i];
+    for (forms::Control* c : order) {
         QWidget* next = widgets_.value(c);
         if (!next) continue;
         if (clickOnly(c->name())) next->setFocusPolicy(Qt::ClickFocus);
-        // Pictures that do something when clicked, and labels the order names, are reached by
-        // Tab and pressed by Space.
-        if (c->onClick && (c->kind() == Kind::Picture || (c->kind() == Kind::Label && i < named)))
-            next->setFocusPolicy(Qt::StrongFocus);
+        if (neverFocused(c->name())) next->setFocusPolicy(Qt::NoFocus);
+        if (pressable(*c)) next->setFocusPolicy(Qt::StrongFocus);
         if (!(next->focusPolicy() & Qt::TabFocus)) continue;
         if (previous) QWidget::setTabOrder(previous, next);
         previous = next;
     }
 }
 
+// Names follow the language on screen, and so do Qt's own texts (menus, message boxes).
 void View::nameControls(const forms::Window& w) {
+    const i18n::Language lang = languageShown(rt_);
+    translations_.follow(lang);
     for (const auto& c : w.controls())
         if (QWidget* widget = widgets_.value(c.get())) nameControl(*c, widget);
+    nameWindow(w, windows_.value(&w), lang);
+}
+
+bool View::tabStop(const QWidget* w) const {
+    if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() || !w->isEnabled() ||
+        !w->isVisibleTo(w->window()))
+        return false;
+    const forms::Control* c = controls_.value(w);
+    return !(c && c->handsFocusOn && c->handsFocusOn());
 }
 
 View::~View() {
@@ -341,8 +351,20 @@ void View::applyWindow(forms::Window& w, Prop p) {
                 // The program may have given one of its controls the focus before it had a widget.
                 if (forms::Control* f = rt_.focused(); f && &f->window() == &w) focusChanged(f);
                 if (QGuiApplication::platformName() != QLatin1String("offscreen")) ww->raise();
+                // The keyboard goes with the window the user opened, as a window manager would
+                // hand it on, also where there is none; but not from a field being typed into
+                // (a keyword in the notes shows a picture).
+                const QWidget* typing = QApplication::focusWidget();
+                if (!typing || !typing->testAttribute(Qt::WA_InputMethodEnabled))
+                    ww->activateWindow();
             } else {
+                const bool active = ww->isActiveWindow();
                 ww->hide();
+                // It comes back to the window holding the program's focus, else the main one.
+                const forms::Control* f = rt_.focused();
+                const forms::Window& back =
+                    f && f->window().visible() ? f->window() : *rt_.windows().front();
+                if (active && back.visible()) windows_.value(&back)->activateWindow();
             }
             break;
         case Prop::Geometry:
@@ -387,6 +409,10 @@ void View::edited(forms::TextBox& c, const QString& text, int caret) {
 
 void View::key(forms::Control& c, int keyCode) {
     rt_.userKey(c, keyCode);
+}
+
+void View::key(forms::Window& w, int keyCode) {
+    rt_.userKey(w, keyCode);
 }
 
 void View::clicked(forms::Control& c, const QString& item) {

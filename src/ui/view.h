@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "forms/runtime.h"
+#include "ui/qt_translations.h"
 
 class QWidget;
 
@@ -33,6 +34,7 @@ class View : public forms::Observer {
     // From the widgets.
     void edited(forms::TextBox& c, const QString& text, int caret);
     void key(forms::Control& c, int keyCode);
+    void key(forms::Window& w, int keyCode);
     void clicked(forms::Control& c, const QString& item = QString());
     void dblClick(forms::Control& c);
     void mouse(forms::Control& c, char what, QMouseEvent* e);
@@ -41,6 +43,10 @@ class View : public forms::Observer {
     void focusIn(forms::Control& c);
     void scroll(forms::ScrollBar& c, int value, bool released);
     void close(forms::Window& w);
+
+    // Whether Tab may stop on a widget: where Qt would, but not on a control that would hand
+    // the focus straight on (it would send Tab back along the chain, in a loop).
+    bool tabStop(const QWidget* w) const;
 
     // forms::Observer
     void controlChanged(forms::Control& c, forms::Prop p) override;
@@ -61,6 +67,8 @@ class View : public forms::Observer {
     std::unique_ptr<QObject> pressWatch_;
     std::unique_ptr<QWidget> focusMark_;
     QHash<const forms::Control*, QWidget*> widgets_;
+    QHash<const QWidget*, forms::Control*> controls_;
+    QtTranslations translations_;
     QHash<const forms::Window*, WindowWidget*> windows_;
     QSet<const forms::Window*> built_;
     bool building_ = false;

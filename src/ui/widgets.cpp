@@ -1,6 +1,9 @@
 #include "ui/widgets.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
+#include <cstdlib>
+#include <utility>
 
 #include "ui/view.h"
 
@@ -115,39 +118,60 @@ LabelWidget::LabelWidget(View& view, forms::Control& model, QWidget* parent)
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
     Bound::mouseReleaseEvent(e);
+    if (std::exchange(doubleClicked_, false)) return;
     if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         view_.clicked(model_);
+}
+
+void LabelWidget::mouseDoubleClickEvent(QMouseEvent*) {
+    doubleClicked_ = true;
+    view_.dblClick(model_);
 }
 
 void LabelWidget::press() {
     view_.clicked(model_);
 }
 
+namespace {
+bool enterKey(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+}  // namespace
+
 void LabelWidget::keyPressEvent(QKeyEvent* e) {
-    const int key = e->key();
-    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-        press();
-    else
+    if (e->key() == Qt::Key_Space || enterKey(e)) {
+        if (!e->isAutoRepeat()) press();  // a held key presses once, as on a button
+    } else {
         QLabel::keyPressEvent(e);
+    }
 }
 
+template <class Base>
+void PressedByEnter<Base>::keyPressEvent(QKeyEvent* e) {
+    if (enterKey(e) && e->modifiers() == Qt::NoModifier) {
+        if (!e->isAutoRepeat()) this->click();
+        return;
+    }
+    Base::keyPressEvent(e);
+}
+
+template class PressedByEnter<QPushButton>;
+template class PressedByEnter<QCheckBox>;
+template class PressedByEnter<QRadioButton>;
+
 ButtonWidget::ButtonWidget(View& view, forms::Control& model, QWidget* parent)
-    : Bound(view, model, parent) {
+    : PressedByEnter(view, model, parent) {
     QObject::connect(this, &QPushButton::clicked, this, [this] { view_.clicked(model_); });
 }
 
-void ButtonWidget::mouseDoubleClickEvent(QMouseEvent*) {
-    view_.dblClick(model_);
-}
-
 CheckWidget::CheckWidget(View& view, forms::Control& model, QWidget* parent)
-    : Bound(view, model, parent) {
+    : PressedByEnter(view, model, parent) {
     setTristate(true);
     QObject::connect(this, &QCheckBox::clicked, this, [this] { view_.clicked(model_); });
 }
 
 OptionWidget::OptionWidget(View& view, forms::Control& model, QWidget* parent)
-    : Bound(view, model, parent) {
+    : PressedByEnter(view, model, parent) {
     setAutoExclusive(false);
     QObject::connect(this, &QRadioButton::clicked, this, [this] { view_.clicked(model_); });
 }
@@ -168,10 +192,10 @@ ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
     setOrientation(Qt::Horizontal);
     // Left and Page Down go down, Right and Page Up go up.
     setInvertedControls(false);
-    // Tab reaches it and a press takes the focus, as on every other control the user can work:
-    // the field left behind finishes its edit first, and the slider no longer counts the width
-    // as being edited.
-    setFocusPolicy(Qt::StrongFocus);
+    // Tab reaches it and a press or the wheel takes the focus, as on every other control the
+    // user can work: the field left behind finishes its edit first, and the slider no longer
+    // counts the width as being edited.
+    setFocusPolicy(Qt::WheelFocus);
     QObject::connect(this, &QScrollBar::sliderMoved, this,
                      [this, &model](int v) { view_.scroll(model, v, false); });
     QObject::connect(this, &QScrollBar::sliderReleased, this,
@@ -180,6 +204,18 @@ ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)
         if (action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction)
             view_.scroll(model, sliderPosition(), true);
     });
+}
+
+void ScrollWidget::wheelEvent(QWheelEvent* e) {
+    const QPoint turn = e->angleDelta();
+    // Up or right is more (a horizontal wheel's turn to the right is negative).
+    wheel_ += std::abs(turn.y()) >= std::abs(turn.x()) ? turn.y() : -turn.x();
+    for (; wheel_ >= QWheelEvent::DefaultDeltasPerStep; wheel_ -= QWheelEvent::DefaultDeltasPerStep)
+        triggerAction(SliderSingleStepAdd);
+    for (; wheel_ <= -QWheelEvent::DefaultDeltasPerStep;
+         wheel_ += QWheelEvent::DefaultDeltasPerStep)
+        triggerAction(SliderSingleStepSub);
+    e->accept();
 }
 
 }  // namespace ui

@@ -54,7 +54,8 @@ class MemoWidget : public Bound<QPlainTextEdit> {
     bool syncing_ = false;
 };
 
-// Labels and pictures: a click is a click, and they never take the focus.
+// Labels and pictures: a click is a click; those that do something when clicked can be pressed
+// from the keyboard (Space or Enter) once the view lets them take the focus.
 class LabelWidget : public Bound<QLabel> {
   public:
     LabelWidget(View& view, forms::Control& model, QWidget* parent);
@@ -63,20 +64,39 @@ class LabelWidget : public Bound<QLabel> {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    // A double click is a click, then the double click alone: its second press is no click.
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override {
+        doubleClicked_ = false;  // a double click whose release went astray
+        Bound::mousePressEvent(e);
+    }
+    void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    bool doubleClicked_ = false;
+};
+
+// Buttons, check boxes and option buttons: Enter presses the focused one as Space does.
+template <class Base>
+class PressedByEnter : public Bound<Base> {
+  public:
+    using Bound<Base>::Bound;
+
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
 };
 
-class ButtonWidget : public Bound<QPushButton> {
+class ButtonWidget : public PressedByEnter<QPushButton> {
   public:
     ButtonWidget(View& view, forms::Control& model, QWidget* parent);
 
   protected:
-    // A double click is one click and one double click, as the program counts them.
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    // Each click of a double click is a click; a button has no double click of its own.
+    void mouseDoubleClickEvent(QMouseEvent* e) override { mousePressEvent(e); }
 };
 
 // Check boxes and option buttons leave their state to the model.
-class CheckWidget : public Bound<QCheckBox> {
+class CheckWidget : public PressedByEnter<QCheckBox> {
   public:
     CheckWidget(View& view, forms::Control& model, QWidget* parent);
 
@@ -84,7 +104,7 @@ class CheckWidget : public Bound<QCheckBox> {
     void nextCheckState() override {}
 };
 
-class OptionWidget : public Bound<QRadioButton> {
+class OptionWidget : public PressedByEnter<QRadioButton> {
   public:
     OptionWidget(View& view, forms::Control& model, QWidget* parent);
 
@@ -100,6 +120,13 @@ class ComboWidget : public Bound<QComboBox> {
 class ScrollWidget : public Bound<QScrollBar> {
   public:
     ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent);
+
+  protected:
+    // A notch of the wheel is a click on an arrow.
+    void wheelEvent(QWheelEvent* e) override;
+
+  private:
+    int wheel_ = 0;  // the part of a notch turned so far (touchpads turn in small parts)
 };
 
 }  // namespace ui

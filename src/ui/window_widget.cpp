@@ -1,6 +1,7 @@
 #include "ui/window_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -36,6 +37,33 @@ void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
 }
 void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) {
     view_.dblClick(model_);
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape)
+        view_.key(model_, forms::keys::Escape);
+    else
+        QWidget::keyPressEvent(e);
+}
+
+bool WindowWidget::focusNextPrevChild(bool next) {
+    QWidget* from = focusWidget() ? focusWidget() : this;
+    QWidget* w = from;
+    do {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (isAncestorOf(w) && view_.tabStop(w)) {
+            w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (w != from);
+    return false;
+}
+
+bool WindowWidget::event(QEvent* e) {
+    // A window's first activation starts at its first Tab stop as Tab reaches it (a field's text
+    // selected, ready to be typed over).
+    if (e->type() == QEvent::WindowActivate && !focusWidget()) focusNextPrevChild(true);
+    return QWidget::event(e);
 }
 
 void WindowWidget::closeEvent(QCloseEvent* e) {

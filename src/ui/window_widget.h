@@ -23,6 +23,11 @@ class WindowWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
+    // A key no control took (Escape) goes to the window.
+    void keyPressEvent(QKeyEvent* e) override;
+    // Tab and Shift+Tab stop only where the view says a Tab stop is.
+    bool focusNextPrevChild(bool next) override;
+    bool event(QEvent* e) override;
 
   private:
     View& view_;

@@ -97,7 +97,7 @@ TEST_F(Program, HelpLabelsShowThePointingHandAndOtherLabelsDoNot) {
 TEST_F(Program, EveryReachableControlHasItsOwnSpokenName) {
     for (const i18n::NameRow& row : i18n::controlNames()) {
         const forms::Window* w = k.rt.window(QString::fromUtf8(row.window));
-        EXPECT_TRUE(w && w->find(QString::fromUtf8(row.control)))
+        EXPECT_TRUE(w && (!*row.control || w->find(QString::fromUtf8(row.control))))
             << row.window << '.' << row.control;
     }
     for (const auto& w : k.rt.windows()) {

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Starts Korvel on the display and walks what a screen reader finds through the accessibility
-bus, in each language: the main window and the settings window.
+bus, in each language, with all six windows open.
 
 Usage: screen_reader_test.py KORVEL SRC_DIR [--dump]   (inside dbus-run-session and xvfb-run)
 """
@@ -8,6 +8,7 @@ import os, re, subprocess, sys, tempfile, time
 from pathlib import Path
 
 import pyatspi
+from gi.repository import GLib
 
 korvel, src = sys.argv[1], Path(sys.argv[2])
 dump = "--dump" in sys.argv
@@ -18,10 +19,15 @@ declared = [m for f in src.glob("*/controls.cpp")
 internal = {name for name, _ in declared} - {caption.strip() for _, caption in declared}
 # A few names per language: they show the switch reaches the names, and find the buttons.
 heard = {
-    "french": {"hours": "Durée du film, heures", "settings": "Autres réglages de l'encodeur"},
-    "german": {"hours": "Spielzeit, Stunden", "settings": "Weitere Einstellungen"},
-    "english": {"hours": "Play time, hours", "settings": "More encoder settings"},
+    "french": {"hours": "Durée du film, heures", "preview": "Aperçu"},
+    "german": {"hours": "Spielzeit, Stunden", "preview": "Vorschau"},
+    "english": {"hours": "Play time, hours", "preview": "Preview"},
 }
+# The windows' titles, and what opens each from the main window (in French, the first language).
+windows = {"CD/DVD": "Tailles des disques", "Settings": "Autres réglages de l'encodeur",
+           "preview": "Afficher l'aperçu", "About Korvel": "À propos de Korvel"}
+# Names that are the same word in another language.
+same_word = {"Deutsch", "English", "Français", "Notes"}
 failures = []
 
 
@@ -55,10 +61,14 @@ def has(acc, state):
     return acc.getState().contains(state)
 
 
+def actions(acc):
+    action = acc.queryAction()
+    return [action.getName(i) for i in range(action.nActions)]
+
+
 def press(window, name):
     button = next(a for a in subtree(window) if a.name == name)
-    action = button.queryAction()
-    action.doAction([action.getName(i) for i in range(action.nActions)].index("Press"))
+    button.queryAction().doAction(actions(button).index("Press"))
 
 
 def frame(app, title):
@@ -66,23 +76,28 @@ def frame(app, title):
                 None)
 
 
-def inspect(window, lang):
-    where = f"{lang} {window.name}"
+def inspect(window, key, lang):
+    """The focusable controls' names by their place in the window."""
+    where = f"{lang} {key}"
     # Nothing hidden and no decoration in the window's list of controls.
     for child in children(window):
         check(has(child, pyatspi.STATE_SHOWING), f"{where}: hidden {child.name!r} is listed")
         check(child.getRole() != pyatspi.ROLE_IMAGE, f"{where}: a picture {child.name!r}")
     names = {}
-    for acc in subtree(window):
+    for i, acc in enumerate(subtree(window)):
         if not (has(acc, pyatspi.STATE_FOCUSABLE) and has(acc, pyatspi.STATE_SHOWING)):
             continue
         name, role = acc.name, acc.getRoleName()
         check(name.strip(), f"{where}: a {role} without a name")
-        check(name not in names, f"{where}: {name!r} names both a {names.get(name)} and a {role}")
+        check(name not in names.values(), f"{where}: {name!r} names two controls")
         check(name not in internal, f"{where}: {role} {name!r} is read by its own name")
-        names[name] = role
+        # What the keyboard reaches and the mouse clicks, a screen reader presses.
+        check(acc.getRole() != pyatspi.ROLE_LABEL, f"{where}: {name!r} is a label to press")
+        if acc.getRole() in (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_LINK):
+            check("Press" in actions(acc), f"{where}: {role} {name!r} cannot be pressed")
+        names[(key, i)] = name
         if dump:
-            print(f"{lang}\t{window.name}\t{role}\t{name}\t{acc.description}")
+            print(f"{lang}\t{key}\t{role}\t{name}\t{acc.description}")
     return names
 
 
@@ -97,21 +112,42 @@ try:
     app = wait_for(lambda: next((a for a in children(desktop)
                                  if a and a.get_process_id() == program.pid), None), "Korvel")
     main = wait_for(lambda: frame(app, "Korvel"), "the main window")
+    for title, opener in windows.items():
+        press(main, opener)
+        wait_for(lambda: frame(app, heard["french"].get(title, title)), title)
+    # The debug window opens from the notes, after a message to confirm.
+    notes = next(a for a in subtree(main)
+                 if a.name == "Notes" and a.getRole() == pyatspi.ROLE_TEXT)
+    try:
+        notes.queryEditableText().setTextContents("debug")
+    except GLib.GError:
+        pass  # the answer waits for the message box
+    box = wait_for(lambda: next((w for w in children(app) if w.getRole() in (
+        pyatspi.ROLE_DIALOG, pyatspi.ROLE_ALERT) and has(w, pyatspi.STATE_SHOWING)), None),
+        "the debug message")
+    press(box, "OK")
+    heard_in = {}
     for lang, flag in (("french", None), ("german", "Deutsch"), ("english", "English")):
         if flag:
             press(main, flag)
         wait_for(lambda: heard[lang]["hours"] in {a.name for a in children(main)},
                  f"{lang}: the play time's hours")
-        names = inspect(main, lang)
-        roles = sorted(names.values())
-        check(roles.count("radio button") == 2, f"{lang}: the lock's two choices are radio buttons")
+        heard_in[lang] = {}
+        for key in ("Korvel", "Debug-Form", *windows):
+            title = heard[lang].get(key, key)
+            window = wait_for(lambda: frame(app, title), f"{lang}: the window {title}")
+            heard_in[lang].update(inspect(window, key, lang))
+        about = [a.getRole() for a in children(frame(app, "About Korvel"))]
+        check(about.count(pyatspi.ROLE_LINK) == 4, f"{lang}: About's four links")
+        roles = [a.getRole() for a in children(main)]
+        check(roles.count(pyatspi.ROLE_RADIO_BUTTON) == 2, f"{lang}: the lock's two choices")
         profile = [a for a in children(main) if a.description == "None"]
         check(profile and profile[0].name in ("Profile", "Profil"), f"{lang}: profile button")
-        press(main, heard[lang]["settings"])
-        settings = wait_for(lambda: frame(app, "Settings"), f"{lang}: the settings window")
-        inspect(settings, lang)
-        press(main, heard[lang]["settings"])
-        wait_for(lambda: not frame(app, "Settings"), f"{lang}: the settings window closing")
+    # Every name in the language on screen: none stays English unless it is the same word.
+    for lang in ("french", "german"):
+        for place, name in heard_in[lang].items():
+            check(name != heard_in["english"].get(place) or name in same_word,
+                  f"{lang} {place[0]}: {name!r} stays English")
 finally:
     program.terminate()
     program.wait()

@@ -1,7 +1,3 @@
-#include <QCheckBox>
-#include <QPushButton>
-#include <QRadioButton>
-
 #include "started_view.h"
 
 namespace {
@@ -42,60 +38,34 @@ TEST_F(ViewTest, TheModelsRepairsShowAtOnce) {
     EXPECT_EQ(widget("groesse")->text(), "12345");
 }
 
-TEST_F(ViewTest, CheckBoxesAndOptionsFollowTheModel) {
-    auto* lock = widget<QCheckBox>("kbpsLock");
-    auto* option = widget<QRadioButton>("OptionTime");
-    EXPECT_FALSE(option->isEnabled());
-    QTest::mouseClick(lock, Qt::LeftButton);
-    EXPECT_EQ(k.form1.get<forms::CheckBox>("kbpsLock").value(), 1);
-    EXPECT_EQ(lock->checkState(), Qt::Checked);
-    EXPECT_TRUE(option->isEnabled());
-    QTest::mouseClick(option, Qt::LeftButton);
-    EXPECT_TRUE(option->isChecked());
-    EXPECT_TRUE(widget("HH")->isReadOnly());
-}
-
-TEST_F(ViewTest, FocusMovedByTheProgramMovesTheWidgetFocus) {
-    // A move asked for by a handler reaches the widgets once the handlers are done.
-    typeInto("HH", "01");
-    EXPECT_TRUE(widget("HH")->hasFocus());
-    auto& kbitps = k.form1.get<forms::TextBox>("kbitps");
-    k.rt.dispatch([&] { kbitps.setFocus(); });
-    EXPECT_EQ(k.rt.focused(), &kbitps);
-    EXPECT_TRUE(widget("kbitps")->hasFocus());
-    EXPECT_EQ(widget("HH")->text(), "01");  // its lose-focus handling ran
-}
-
-// A press focuses the control before its mouse-down runs, as `mouse down` in scenario files;
-// a scroll bar takes the focus too.
-TEST_F(ViewTest, APressMovesTheFocusFirst) {
+// The spin arrows never take the focus: the field being edited keeps it, emptied, so a held
+// arrow steps from what the field held (minutes "00": first "00", then "59" and an hour less).
+// A press on the slider does take it, the field's edit ending first.
+TEST_F(ViewTest, SpinArrowsLeaveTheFocusOnTheEditedField) {
     QStringList trace;
     k.rt.tracer = [&](int, const QString& handler) { trace << handler; };
-    typeInto("HH", "5");
-    QWidget* spin = view.widget(*k.form1.find("timeUp"));
-    QTest::mousePress(spin, Qt::LeftButton);
-    EXPECT_EQ(widget("HH")->text(), "05");
-    const qsizetype lost = trace.indexOf("Form1.HH_LostFocus");
-    EXPECT_GE(lost, 0);
-    EXPECT_GT(trace.indexOf("Form1.timeUp_MouseDown"), lost);
-    QTest::mouseRelease(spin, Qt::LeftButton);
+    typeInto("HH", "01");
+    typeInto("MM", "00");
+    typeInto("SS", "");
+    widget("MM")->setFocus();
+    QWidget* down = view.widget(*k.form1.find("timeDn"));
+    QTest::mousePress(down, Qt::LeftButton);
+    EXPECT_TRUE(widget("MM")->hasFocus());
+    EXPECT_EQ(text("MM"), "");
+    auto& repeat = k.form1.get<forms::Timer>("Timer2");
+    for (const char* minutes : {"00", "59"}) {
+        k.rt.fireTimer(repeat);
+        EXPECT_EQ(text("MM"), minutes);
+    }
+    EXPECT_EQ(text("HH"), "00");
+    QTest::mouseRelease(down, Qt::LeftButton);
+    EXPECT_EQ(k.rt.focused(), k.form1.find("MM"));
+    EXPECT_EQ(trace.count("Form1.MM_LostFocus"), 1);  // only when it was left for the seconds
+
+    trace.clear();
     forms::Control* bar = k.form1.find("ScrollBar1");
     QTest::mousePress(view.widget(*bar), Qt::LeftButton);
     EXPECT_EQ(k.rt.focused(), bar);
     EXPECT_TRUE(view.widget(*bar)->hasFocus());
-}
-
-// A control is read by what it is, in the language on screen, also on a window whose captions
-// never change; a button that cycles through values is read as its setting, then the value.
-TEST_F(ViewTest, SpokenNamesFollowTheLanguageAndTheValue) {
-    QWidget* discs = view.widget(*k.disk.find("anz"));
-    QWidget* profile = widget<QPushButton>("ButtonProfile");
-    EXPECT_EQ(discs->accessibleName(), "Number of discs");
-    EXPECT_EQ(profile->accessibleName(), "Profile");
-    k.rt.userClick(*k.form1.find("deutsch"));
-    EXPECT_EQ(discs->accessibleName(), "Anzahl Datenträger");
-    EXPECT_EQ(profile->accessibleName(), "Profil");
-    EXPECT_EQ(profile->accessibleDescription(), "None");
-    k.rt.userClick(*k.form1.find("ButtonProfile"));
-    EXPECT_EQ(profile->accessibleDescription(), "Handheld");
+    EXPECT_EQ(trace.value(0), "Form1.MM_LostFocus");
 }

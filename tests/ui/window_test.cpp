@@ -1,11 +1,17 @@
 // The real window driven as a person drives it: mouse presses, moves and releases, keys and
 // Tab, sent to the shown widgets where they lie.
+#include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/links.h"
 #include "platform/qt/timer_driver.h"
 #include "started_view.h"
 #include "ui/ffmpeg_menu.h"
@@ -20,6 +26,11 @@ struct WindowTest : StartedView {
         QApplication::sendEvent(w, &move);
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
+    QString nameOf(const QWidget* w) {
+        for (auto& c : static_cast<ui::WindowWidget*>(w->window())->model().controls())
+            if (c->kind() != forms::Kind::Timer && view.widget(*c) == w) return c->name();
+        return w->metaObject()->className();
+    }
     void typeAndTab(const QString& text) {
         QTest::keyClicks(focus(), text);
         QTest::keyClick(focus(), Qt::Key_Tab);
@@ -67,47 +78,107 @@ TEST_F(WindowTest, TabLeadsThroughTheCalculation) {
     for (const char* flag : {"english", "deutsch"}) {
         QTest::mouseClick(view.widget(*k.form1.find(flag)), Qt::LeftButton);
         widget("HH")->setFocus(Qt::TabFocusReason);
-        for (const char* part : {"01", "30", "00", "700.5"})
+        for (const char* part : {"01", "30", "00", "700.5", "96"})
             typeAndTab(QLatin1String(part));
-        EXPECT_EQ(focus(), widget("audio")) << flag;
-        QTest::keyClicks(focus(), QStringLiteral("96"));
-        QTest::keyClick(focus(), Qt::Key_Tab);
         EXPECT_EQ(text("kbitps"), "981") << flag;
         EXPECT_EQ(text("kBytesps"), "122.6") << flag;
-        EXPECT_EQ(focus(), widget("kbitps")) << flag;
-        // The notes box passes Tab on too.
-        view.widget(*k.form1.find("notebox"))->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(focus(), Qt::Key_Tab);
-        EXPECT_EQ(focus(), view.widget(*k.form1.find("deutsch"))) << flag;
-        widget("kbitps")->setFocus(Qt::TabFocusReason);
-        // Shift+Tab walks back the same way.
-        for (const char* back : {"audio", "groesse", "SS", "MM", "HH"}) {
-            QTest::keyClick(focus(), Qt::Key_Backtab, Qt::ShiftModifier);
-            EXPECT_EQ(focus(), widget(back)) << flag;
+    }
+}
+
+// Tab from the first stop visits every Tab stop of the shown window once and comes back to it;
+// Shift+Tab walks the same circle backwards. A field that would hand the focus straight on (the
+// bitrate in bit/s to kbit/s; the play time, while it is derived, to the copy button) is no stop:
+// it would send Tab back round a small loop. Nor are the spin arrows.
+TEST_F(WindowTest, TabCirclesTheWindowBothWays) {
+    const QString rest =
+        "kBytesps Alg Alg2 kbpsLock %1 getReg writeReg ClearAll sizeMB audiokbps Bwidth Bheight "
+        "aspect ScrollBar1 pixels framerate bitsperpixel asp43 asp169 ratio form2show ButtonVBR "
+        "ButtonProfile ButtonPsy ButtonPre Profile CheckBiDir CheckGMC CheckQPx CheckResize "
+        "keyframebox DivXBox DivXbutton notebox deutsch english french min pic_calc "
+        "settingsbutton info exit";
+    const QString circles[] = {"MM SS groesse audio kbitps " + rest.arg("") + " HH",
+                               "audio kbitps " + rest.arg("OptionTime") + " groesse"};
+    for (const QString& circle : circles) {
+        if (&circle == &circles[1]) {  // the play time derived: it hands the focus on
+            QTest::mouseClick(widget<QWidget>("kbpsLock"), Qt::LeftButton);
+            QTest::mouseClick(widget<QWidget>("OptionTime"), Qt::LeftButton);
+            EXPECT_TRUE(widget<QRadioButton>("OptionTime")->isChecked());
+        }
+        const QStringList forward = circle.split(' ', Qt::SkipEmptyParts);
+        const QStringList backward = QStringList(forward.rbegin() + 1, forward.rend())
+                                     << forward.last();
+        QWidget* start = widget(qPrintable(forward.last()));
+        for (const auto& [key, expected] :
+             {std::pair{Qt::Key_Tab, forward}, {Qt::Key_Backtab, backward}}) {
+            start->setFocus(Qt::TabFocusReason);
+            QStringList walked;
+            do {
+                QTest::keyClick(focus(), key);
+                walked << nameOf(focus());
+            } while (focus() != start && walked.size() < 2 * forward.size());
+            EXPECT_EQ(walked.join(' ').toStdString(), expected.join(' ').toStdString());
         }
     }
 }
 
-// Tab reaches every control once, the spin arrows not at all but they still take clicks, and
-// the picture buttons after the encoder's fields.
-TEST_F(WindowTest, TabReachesEveryControlOnce) {
-    QWidget* first = widget("HH");
-    QHash<QWidget*, QString> names;
-    for (auto& c : k.form1.controls())
-        names.insert(view.widget(*c), c->name());
-    QStringList chain;
-    QWidget* w = first;
-    do {
-        if (names.contains(w) && (w->focusPolicy() & Qt::TabFocus)) chain << names.value(w);
-        w = w->nextInFocusChain();
-    } while (w != first);
-    for (const char* arrow : {"timeUp", "audioDn"}) {
-        EXPECT_FALSE(chain.contains(QLatin1String(arrow)));
-        EXPECT_TRUE(view.widget(*k.form1.find(arrow))->isEnabled());
+// A double click on a button is two clicks (a spin arrow steps twice, not three times), on a
+// label a click and its double click; Space and Enter press the focused button, check box,
+// picture or clickable label; a window opened takes the keyboard, and Escape closes it as its
+// double click does and gives the keyboard back.
+TEST_F(WindowTest, PressesFromMouseAndKeyboard) {
+    const auto caption = [this](const char* name) {
+        return [this, name] { return k.form1.find(QLatin1String(name))->caption(); };
+    };
+    const auto shown = [](forms::Window& w) {
+        return [&w] { return QString::number(w.visible()); };
+    };
+    const struct {
+        const char* control;
+        int key;  // 0: a double click
+        std::function<QString()> state;
+        const char* expected;
+    } rows[] = {
+        {"ButtonVBR", 0, caption("ButtonVBR"), "2nd"},
+        {"audioUp", 0, [this] { return text("audio"); }, "12"},
+        {"ButtonPsy", Qt::Key_Return, caption("ButtonPsy"), "Slow"},
+        {"kbpsLock", Qt::Key_Enter,
+         [this] { return QString::number(widget<QCheckBox>("kbpsLock")->checkState()); }, "2"},
+        {"deutsch", Qt::Key_Return, caption("Spielzeit"), "Spielzeit"},
+        {"audiokbps", Qt::Key_Space, caption("audiokbps"), " MB"},
+        // Back to kbit/s: the program hands the keyboard to the audio field.
+        {"audiokbps", Qt::Key_Return, [&] { return nameOf(focus()) + caption("audiokbps")(); },
+         "audio kbps"},
+        {"ratio", Qt::Key_Enter, caption("ratio"), ":1"},
+        {"ratio", 0, caption("ratio"), ":100"},  // a label's own click and double click
+        {"sizeMB", Qt::Key_Space, shown(k.disk), "1"},
+        {"Disk.anz", Qt::Key_Escape, shown(k.disk), "0"},
+        {"settingsbutton", Qt::Key_Return, shown(k.form3), "1"},
+        {"Form3.SC", Qt::Key_Escape, shown(k.form3), "0"},
+        {"form2show", Qt::Key_Space, shown(k.form2), "1"},
+        {"Form2.transparency", Qt::Key_Escape, shown(k.form2), "0"},
+        {"info", Qt::Key_Return, shown(k.about), "1"},
+        {"frmAbout.Label3", Qt::Key_Space, [this] { return services.launcher.opened.value(0); },
+         app::links::homepage},
+        {"frmAbout.Label2", Qt::Key_Escape, shown(k.about), "0"},
+        {"ButtonProfile", Qt::Key_Return, caption("ButtonProfile"), "Handheld"},
+    };
+    for (const auto& row : rows) {
+        QCoreApplication::processEvents();  // the window system's answer to the last press
+        const QStringList path = QString::fromLatin1(row.control).split('.');
+        forms::Window& w = path.size() > 1 ? *k.rt.window(path[0]) : k.form1;
+        QWidget* target = view.widget(*w.find(path.last()));
+        if (row.key) {
+            ASSERT_TRUE(QTest::qWaitForWindowActive(target->window())) << row.control;
+            target->setFocus(Qt::TabFocusReason);
+            ASSERT_EQ(focus(), target) << row.control;
+            QTest::keyClick(target, Qt::Key(row.key));
+        } else {  // through the window system, which makes the second press a double click
+            QTest::mouseDClick(target->window()->windowHandle(), Qt::LeftButton, {},
+                               target->mapTo(target->window(), target->rect().center()));
+        }
+        EXPECT_EQ(row.state(), row.expected) << row.control << ' ' << row.key;
     }
-    EXPECT_LT(chain.indexOf("DivXBox"), chain.indexOf("deutsch"));
-    EXPECT_LT(chain.indexOf("deutsch"), chain.indexOf("exit"));
-    EXPECT_EQ(chain.removeDuplicates(), 0);
+    EXPECT_FALSE(k.about.get<forms::Timer>("KorvelTimer").enabled());
 }
 
 // Arrows, track and keys move the width by its steps of 4 and 64; a held spin arrow repeats
@@ -126,6 +197,14 @@ TEST_F(WindowTest, SliderStepsAndHeldSpinArrows) {
     EXPECT_EQ(text("Bwidth"), "780");
     QTest::keyClick(slider, Qt::Key_PageUp);
     EXPECT_EQ(text("Bwidth"), "844");
+    // A notch of the wheel is an arrow's step, however the notch arrives.
+    for (const auto& [turn, width] :
+         {std::pair{QPoint(0, 120), "848"}, {QPoint(0, -60), "848"}, {QPoint(-240, 0), "852"}}) {
+        QWheelEvent wheel(QPointF(5, 5), slider->mapToGlobal(QPointF(5, 5)), {}, turn, {}, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(slider, &wheel);
+        EXPECT_EQ(text("Bwidth"), width);
+    }
 
     platform::QtTimerDriver timers(k.rt);
     widget("audio")->setFocus(Qt::TabFocusReason);
@@ -138,6 +217,31 @@ TEST_F(WindowTest, SliderStepsAndHeldSpinArrows) {
     EXPECT_GE(held.toInt(), 128);  // two steps at least: 112, 128
     QTest::qWait(700);
     EXPECT_EQ(text("audio"), held);
+}
+
+// Qt's own texts follow the flags: the notes' right-click menu, a message box's buttons.
+TEST_F(WindowTest, QtsOwnTextsSpeakTheLanguageOnScreen) {
+    const struct {
+        const char *flag, *copy, *cancel;
+    } rows[] = {{"deutsch", "&Kopieren", "Abbrechen"},
+                {"french", "Cop&ier", "Annuler"},
+                {"english", "&Copy", "Cancel"}};
+    auto* notes = widget<QPlainTextEdit>("notebox");
+    for (const auto& row : rows) {
+        QTest::mouseClick(widget<QWidget>(row.flag), Qt::LeftButton);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                notes->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(notes->viewport(), &click);  // the menu pops up and stays
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(popup, nullptr);
+        QStringList menu;
+        for (const QAction* a : popup->actions())
+            menu << a->text().section('\t', 0, 0);  // without the shortcut
+        popup->close();
+        EXPECT_TRUE(menu.contains(row.copy)) << menu.join('|').toStdString();
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(), row.cancel);
+    }
 }
 
 // A right click on the option string or its copy button offers the ffmpeg command in the

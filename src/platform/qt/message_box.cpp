@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace platform {
 
@@ -19,13 +20,16 @@ void QtMessageBox::show(const QString& text, const std::optional<QString>& title
         qWarning("%s: %s", qPrintable(caption), qPrintable(messageLines(text)));
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, caption, messageLines(text), QMessageBox::Ok,
-                    QApplication::activeWindow());
+    const QPointer<QWidget> over = QApplication::activeWindow();
+    QMessageBox box(QMessageBox::NoIcon, caption, messageLines(text), QMessageBox::Ok, over);
     // The program's texts are plain: a "<" in them must not switch the box to rich text.
     box.setTextFormat(Qt::PlainText);
     // A message shown before the main window is up must not end the program when closed.
     box.setAttribute(Qt::WA_QuitOnClose, false);
     box.exec();
+    // The keyboard goes back to the window the message was shown over, also where no window
+    // manager hands it back.
+    if (over && over->isVisible()) over->activateWindow();
 }
 
 }  // namespace platform
