@@ -116,10 +116,12 @@ void Korvel::start() {
 void Korvel::userClose(forms::Window& w) {
     if (!w.visible()) return;
     rt.dispatch([this, &w] {
-        if (&w == &form1)
+        if (&w == &form1) {
             life->exitCommand();
-        else
+        } else {
+            rt.raise(w.name(), "Unload", w.onUnload);
             w.hide();
+        }
     });
 }
 

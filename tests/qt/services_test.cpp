@@ -148,7 +148,8 @@ TEST(QtLauncher, StartsTheFirstCalculatorFoundThatRuns) {
 }
 #endif
 
-// The About window's documentation links find the installed files beside the program.
+// The About window's documentation links find the installed files beside the program, and
+// the source tree's only for the program in the build tree.
 TEST(QtLauncher, DocumentationLinksFindTheInstalledFiles) {
     QTemporaryDir root;
     QDir(root.path()).mkpath("bin");
@@ -160,6 +161,10 @@ TEST(QtLauncher, DocumentationLinksFindTheInstalledFiles) {
     EXPECT_EQ(QtLauncher::documentationFile("doc:user-guide.md", bin),
               QFileInfo(guide.fileName()).canonicalFilePath());
     EXPECT_TRUE(QtLauncher::documentationFile("doc:missing.md", bin).isEmpty());
+    EXPECT_TRUE(QtLauncher::documentationFile("doc:README.md", bin).isEmpty());
+    const QString inBuild = QCoreApplication::applicationDirPath();
+    EXPECT_TRUE(QtLauncher::documentationFile("doc:user-guide.md", inBuild)
+                    .endsWith("/docs/user-guide.md"));
     EXPECT_TRUE(QtLauncher::documentationFile("https://example.org", bin).isEmpty());
 }
 
