@@ -1,6 +1,7 @@
 #include "ui/widgets.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <utility>
@@ -106,6 +107,20 @@ void MemoWidget::showModelText(const QString& text, int caret) {
     cursor.setPosition(std::clamp(caret, 0, int(toPlainText().size())));
     setTextCursor(cursor);
     syncing_ = false;
+}
+
+namespace {
+bool usableText(const QMimeData* source) {
+    return source && source->hasText() && !source->text().isEmpty();
+}
+}  // namespace
+
+bool MemoWidget::canInsertFromMimeData(const QMimeData* source) const {
+    return usableText(source);
+}
+
+void MemoWidget::insertFromMimeData(const QMimeData* source) {
+    if (usableText(source)) QPlainTextEdit::insertFromMimeData(source);
 }
 
 // --- labels, buttons, boxes ----------------------------------------------------------------
