@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QWheelEvent>
@@ -59,6 +61,17 @@ template class Bound<QScrollBar>;
 
 // --- text fields ---------------------------------------------------------------------------
 
+namespace {
+// A paste with no text to give changes nothing. (Qt's one-line fields would replace a selection
+// with nothing.)
+bool usableText(const QMimeData* source) {
+    return source && source->hasText() && !source->text().isEmpty();
+}
+bool pastesNothing(QKeyEvent* e) {
+    return e->matches(QKeySequence::Paste) && !usableText(QGuiApplication::clipboard()->mimeData());
+}
+}  // namespace
+
 FieldWidget::FieldWidget(View& view, forms::TextBox& model, QWidget* parent)
     : Bound(view, model, parent) {
     QObject::connect(this, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
@@ -79,6 +92,7 @@ FieldWidget::FieldWidget(View& view, forms::TextBox& model, QWidget* parent)
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* e) {
+    if (pastesNothing(e)) return;
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         view_.key(model_, forms::keys::Enter);
         return;
@@ -108,12 +122,6 @@ void MemoWidget::showModelText(const QString& text, int caret) {
     setTextCursor(cursor);
     syncing_ = false;
 }
-
-namespace {
-bool usableText(const QMimeData* source) {
-    return source && source->hasText() && !source->text().isEmpty();
-}
-}  // namespace
 
 bool MemoWidget::canInsertFromMimeData(const QMimeData* source) const {
     return usableText(source);
@@ -200,6 +208,10 @@ ComboWidget::ComboWidget(View& view, forms::TextBox& model, QWidget* parent)
     });
     QObject::connect(this, &QComboBox::activated, this,
                      [this](int index) { view_.clicked(model_, itemText(index)); });
+}
+
+void ComboWidget::keyPressEvent(QKeyEvent* e) {
+    if (!pastesNothing(e)) QComboBox::keyPressEvent(e);
 }
 
 ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)

@@ -121,6 +121,9 @@ class OptionWidget : public PressedByEnter<QRadioButton> {
 class ComboWidget : public Bound<QComboBox> {
   public:
     ComboWidget(View& view, forms::TextBox& model, QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class ScrollWidget : public Bound<QScrollBar> {

@@ -409,8 +409,8 @@ TEST_P(WidgetStorm, NoCrashNoEscapeAndEveryWindowInItsPlace) {
 INSTANTIATE_TEST_SUITE_P(Seeds, WidgetStorm, testing::Range(1u, 9u));
 
 // Pasting with an empty clipboard (cleared, which on X means nobody owns it; no data at all; only
-// a picture) into every text box of every window, with Ctrl+V and Shift+Insert, changes nothing
-// and ends nothing; text still pastes.
+// a picture) over the whole text of every text box of every window, with Ctrl+V and Shift+Insert,
+// changes nothing and ends nothing; text still pastes.
 TEST_F(StartedView, PastingNothingChangesNothing) {
     for (const char* opener : {"sizeMB", "settingsbutton", "form2show", "info"})
         k.rt.userClick(*k.form1.find(QLatin1String(opener)));
@@ -430,6 +430,7 @@ TEST_F(StartedView, PastingNothingChangesNothing) {
             for (int content : {-1, 0, 1}) {
                 clipboard->clear();
                 if (content >= 0) clipboard->setMimeData(clipboardContent(quint32(content)));
+                QTest::keyClick(w->window()->windowHandle(), Qt::Key_A, Qt::ControlModifier);
                 QTest::keyClick(w->window()->windowHandle(), Qt::Key_V, Qt::ControlModifier);
                 QTest::keyClick(w->window()->windowHandle(), Qt::Key_Insert, Qt::ShiftModifier);
                 EXPECT_EQ(box->text(), before) << qPrintable(c->path());
