@@ -132,7 +132,7 @@ struct Printing {
         const double mb = valueOf(calc::fileSizeOf(p.value(size)), "--size",
                                   "a number of MB from 0 to 100000", p.value(size));
         const double kbps = valueOf(calc::audioRateOf(p.value(audio)), "--audio",
-                                    "a whole number of kbit/s, 0 or more", p.value(audio));
+                                    "a number of kbit/s, 0 or more", p.value(audio));
         try {
             return {p.value(time).split(QLatin1Char(':')), mb, kbps,
                     calc::recommendedBitrate(store, mb, minutes, kbps)};
