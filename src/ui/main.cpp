@@ -4,7 +4,6 @@
 #include <QScreen>
 
 #include "app/korvel.h"
-#include "app/lifecycle.h"
 #include "platform/codec_settings.h"
 #include "platform/qt/end_requests.h"
 #include "platform/qt/qt_services.h"
@@ -57,7 +56,7 @@ int main(int argc, char** argv) {
     view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
     // Logout, shutdown, kill and Ctrl+C end the program as closing its window does.
     platform::EndRequests endRequests([&korvel] {
-        if (!korvel.rt.ended()) korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
+        if (!korvel.rt.ended()) korvel.userClose(korvel.form1);
     });
 
     // The main window opens in the middle of the screen; the others are placed relative to it.
