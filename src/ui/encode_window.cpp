@@ -57,7 +57,7 @@ EncodeWindow::EncodeWindow(app::Korvel& k, FilmOpener& films, QWidget* beside)
       start_(new QPushButton(this)),
       cancel_(new QPushButton(this)),
       commands_(textBox(this, 7)),
-      report_(textBox(this, 4)),
+      report_(textBox(this, 5)),
       bar_(new QProgressBar(this)) {
     setObjectName(QStringLiteral("encodeWindow"));
     for (auto [w, name] : {std::pair<QWidget*, const char*>{outputField_, "output"},
