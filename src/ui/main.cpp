@@ -12,6 +12,7 @@
 #include "platform/qt/timer_driver.h"
 #include "ui/border_button.h"
 #include "ui/command_line.h"
+#include "ui/display_check.h"
 #include "ui/ffmpeg_menu.h"
 #include "ui/film_opener.h"
 #include "ui/view.h"
@@ -38,7 +39,9 @@ int main(int argc, char** argv) {
         if (const std::optional<int> status = ui::answerCommandLine(words, out, err, &film))
             return *status;
     }
+    ui::DisplayCheck display;  // no display: one line and status 1 instead of an abort
     QApplication qapp(argc, argv);
+    display.opened();
     nameTheProgram();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font = QApplication::font();
