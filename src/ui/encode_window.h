@@ -42,6 +42,8 @@ class EncodeWindow : public QWidget {
     // The file to write, as the system spells it.
     const QString& output() const { return output_; }
     void setOutput(const QString& file);
+    // The settings changed: the commands shown follow them (not while an encode runs).
+    void refresh() { showCommands(); }
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -21,12 +21,19 @@ FfmpegMenu::FfmpegMenu(app::Korvel& k, View& view, FilmOpener* films)
     for (const char* name : {"DivXBox", "DivXbutton"})
         if (QWidget* w = view.widget(*k.form1.find(QLatin1String(name))))
             w->installEventFilter(this);
+    for (const char* name : {"DivXBox", "audio"})
+        if (QWidget* w = view.widget(*k.form1.find(QLatin1String(name)))) settings_ << w;
 }
 
 FfmpegMenu::~FfmpegMenu() = default;
 
 EncodeWindow& FfmpegMenu::encodeWindow() {
-    if (!encode_) encode_ = std::make_unique<EncodeWindow>(k_, *films_, main_);
+    if (encode_) return *encode_;
+    encode_ = std::make_unique<EncodeWindow>(k_, *films_, main_);
+    // The commands shown are the ones Start would run, whatever changes in the main window.
+    for (QWidget* w : std::as_const(settings_))
+        if (auto* field = qobject_cast<QLineEdit*>(w))
+            connect(field, &QLineEdit::textChanged, encode_.get(), &EncodeWindow::refresh);
     return *encode_;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <memory>
 
@@ -36,6 +37,7 @@ class FfmpegMenu : public QObject {
     app::Korvel& k_;
     FilmOpener* films_;
     QWidget* main_;
+    QList<QWidget*> settings_;  // what the commands follow: the option string and the audio
     std::unique_ptr<EncodeWindow> encode_;
 };
 
