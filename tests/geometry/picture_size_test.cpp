@@ -36,9 +36,8 @@ TEST(PictureSize, Rules) {
         // of 4; the aspect ratio in single precision (1998 / 1.2 would give 1666).
         {height(720, s43), 540}, {height(720, s169), 404}, {height(1998, s12), 1664},
         {height(722, s43), 542}, {height(720, tall), 810}, {height(6, s2), 4}, {height(10, s2), 6},
-        {height(0, s43), 0}, {width(540, s43), 720}, {width(600, s43), 800},
+        {height(0, s43), 0}, {width(540, s43), 720}, {width(600, s43), 800}, {width(5, s2), 12},
         {width(1800, s43), 2400}, {width(810, tall), 720}, {width(1, s2), 4}, {width(3, s2), 8},
-        {width(5, s2), 12},
         // Snaps: even heights (halves up, or down on Enter in bits per pixel), slider widths.
         {evenHeight(543), 544}, {evenHeight(542), 542}, {evenHeight(540.9), 540},
         {evenHeight(1), 2}, {evenHeight(0), 0}, {evenHeightBelow(543), 542},
@@ -54,6 +53,7 @@ TEST(PictureSize, Rules) {
         {double(sliderForWidth(2.5)), 2}, {double(sliderForWidth(0.4)), 0},
         {double(sliderForWidth(-0.6)), 0}, {double(sliderForWidth(1999.4)), 1999},
         {double(sliderForWidth(1999.6)), 2000}, {double(sliderForWidth(2000.6)), 2000},
+        {double(sliderForWidth(1)), 1},
         // The slider for a height: at most 2000, halves up, or to even for a committed height.
         {slider(540, s43), 720}, {slider(810, tall), 720}, {slider(3, s15), 5},
         {slider(3, s15, Halves::ToEven), 4}, {slider(5, s15, Halves::ToEven), 8},
@@ -63,7 +63,7 @@ TEST(PictureSize, Rules) {
         {bitsPerPixel(1000000, 25, 388800), 0.1028}, {bitsPerPixel(1000000, 25, 0), 0.1028},
         {bitsPerPixel(1010000, 25, 388800), 0.1039}, {bitsPerPixel(1000000, 25, 307200), 0.1302},
         {bitsPerPixel(9720, 1, 0), 0.025}, {bitsPerPixel(9719.99, 1, 0), 0.0249},
-        {bitsPerPixel(0, 25, 388800), 0},
+        {bitsPerPixel(0, 25, 388800), 0}, {bitsPerPixel(1000000, 25, 1), 40000},
         // A change under 0.001 leaves the figure shown.
         {double(bitsPerPixelSame(0.2, 0.2009)), 1}, {double(bitsPerPixelSame(0.2, 0.1991)), 1},
         {double(bitsPerPixelSame(0.2, 0.2011)), 0}, {double(bitsPerPixelSame(0.2, 0.1989)), 0},
