@@ -9,6 +9,8 @@
 #include "app/korvel.h"
 #include "i18n/languages.h"
 #include "platform/memory_services.h"
+#include "ui/border_button.h"
+#include "ui/film_opener.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
 
@@ -19,6 +21,8 @@ struct Program {
     platform::MemoryServices services;
     app::Korvel k{services.services(), forms::NumberLocale::point()};
     ui::View view{k.rt};
+    ui::FilmOpener films{k, view};
+    ui::BorderButton borders{k, view, films};  // "Detect" beside the crop fields
     Program() {
         k.start();
         for (auto [name, text] : {std::pair{"HH", "01"},

@@ -42,15 +42,21 @@ std::optional<double> playMinutesOf(const QString& hhmmss) {
     return leading(pointText(mm + hh * 60 + ss / 60));
 }
 
-std::optional<double> fileSizeOf(const QString& mb) {
+namespace {
+// A number as a script writes it: digits with at most one decimal point, no sign or unit.
+bool plainNumber(const QString& t) {
     static const QRegularExpression plain(QStringLiteral("^(\\d+\\.?\\d*|\\.\\d+)$"));
-    if (!plain.match(mb).hasMatch() || leading(mb) > 100000) return std::nullopt;
+    return plain.match(t).hasMatch();
+}
+}  // namespace
+
+std::optional<double> fileSizeOf(const QString& mb) {
+    if (!plainNumber(mb) || leading(mb) > 100000) return std::nullopt;
     return std::nearbyint(leading(mb));
 }
 
 std::optional<double> audioRateOf(const QString& kbps) {
-    static const QRegularExpression digits(QStringLiteral("^\\d+$"));
-    if (!digits.match(kbps).hasMatch()) return std::nullopt;
+    if (!plainNumber(kbps)) return std::nullopt;
     return leading(kbps);
 }
 

@@ -36,7 +36,7 @@ std::optional<double> playMinutesOf(const QString& hhmmss);
 // Megabytes, 0 to 100000, with or without a fraction: the whole number the field keeps (halves
 // to even).
 std::optional<double> fileSizeOf(const QString& mb);
-// kbit/s, a whole number of 0 or more.
+// kbit/s, 0 or more; a fraction stays, as the audio field keeps it.
 std::optional<double> audioRateOf(const QString& kbps);
 
 }  // namespace calc

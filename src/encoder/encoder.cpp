@@ -89,8 +89,8 @@ std::variant<FfmpegJob, FfmpegRefusal> Encoder::ffmpegJob(const QByteArray& inpu
     return encoder::ffmpegJob(ffmpegInputs(), input, output);
 }
 
-void Encoder::copyFfmpegCommand() {
-    const auto job = ffmpegJob("input.vob", "output.avi");
+void Encoder::copyFfmpegCommand(const QByteArray& input, const QByteArray& output) {
+    const auto job = ffmpegJob(input, output);
     if (const auto* refusal = std::get_if<FfmpegRefusal>(&job)) {
         message(refusalText(*refusal, i18n::languageOf(st.currentLanguage), rt.locale()));
         return;

@@ -16,9 +16,11 @@ class Encoder : public app::Part {
     // The current settings as ffmpeg runs for those two files, or why there are none.
     std::variant<FfmpegJob, FfmpegRefusal> ffmpegJob(const QByteArray& input,
                                                      const QByteArray& output);
-    // "Copy ffmpeg command": the command for input.vob and output.avi on the clipboard, or a
-    // message that says what to change instead (the clipboard keeps what it had).
-    void copyFfmpegCommand();
+    // "Copy ffmpeg command": the command for the film and the file to write (input.vob and
+    // output.avi while there is no film) on the clipboard, or a message that says what to
+    // change instead (the clipboard keeps what it had).
+    void copyFfmpegCommand(const QByteArray& input = "input.vob",
+                           const QByteArray& output = "output.avi");
 
   private:
     OptionInputs inputs() const;

@@ -43,17 +43,14 @@ QString aspectText(double ratio, bool plainUnit) {
 
 Applied applyFilm(app::Korvel& k, const FilmInfo& film) {
     Applied a;
-    QStringList missed;
     const auto field = [&](const char* name) -> TextBox& {
         return k.form1.get<TextBox>(QLatin1String(name));
     };
     k.st.film = film.file;
     if (film.seconds <= 0) {
-        missed << QStringLiteral("The film does not say how long it plays.");
+        a.note += Says::NoPlayTime;
     } else if (field("HH").readOnly()) {
-        missed << QStringLiteral(
-            "The lock derives the play time from the size and the bitrate, so the film's play "
-            "time was not entered.");
+        a.note += Says::LockDerivesTime;
     } else {
         const ClockFields c = clockFields(film.seconds);
         k.rt.userType(field("HH"), c.hh);
@@ -65,14 +62,13 @@ Applied applyFilm(app::Korvel& k, const FilmInfo& film) {
         k.rt.userType(field("framerate"), frameRateText(film.frameRate));
         a.frameRate = true;
     } else {
-        missed << QStringLiteral("The film does not say its frame rate.");
+        a.note += Says::NoFrameRate;
     }
     if (film.displayRatio() > 0) {
         const bool plain = k.form1.find(QStringLiteral("ratio"))->caption() == QLatin1String(":1");
         k.rt.userType(field("aspect"), aspectText(film.displayRatio(), plain));
         a.aspect = true;
     }
-    a.note = missed.join(QLatin1Char(' '));
     return a;
 }
 

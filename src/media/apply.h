@@ -4,6 +4,7 @@
 
 #include "media/borders.h"
 #include "media/film_info.h"
+#include "media/message.h"
 
 namespace app {
 class Korvel;
@@ -31,7 +32,7 @@ QString aspectText(double ratio, bool plainUnit);
 // What reached the main window; `note` says what did not, and why.
 struct Applied {
     bool time = false, frameRate = false, aspect = false;
-    QString note;
+    Message note;
 };
 
 // Types the film's play time, frame rate and display aspect ratio into the main window (the

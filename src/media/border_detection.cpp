@@ -65,10 +65,10 @@ void BorderDetection::next() {
 }
 
 void BorderDetection::stretchRead(const ToolEnd& end) {
-    if (cancelled_) return finish(Problem::Cancelled, QStringLiteral("Cancelled."));
+    if (cancelled_) return finish(Problem::Cancelled, Says::Cancelled);
     if (!end.succeeded()) {
-        const ProbeResult f = toolFailure(end, QStringLiteral("ffmpeg"), film_.file,
-                                          QStringLiteral("find a film's black borders"));
+        const ProbeResult f =
+            toolFailure(end, QStringLiteral("ffmpeg"), film_.file, Says::NeedsToolToFindBorders);
         return finish(f.problem, f.message);
     }
     // A stretch that gave no frame says nothing, as a black one does.
@@ -76,7 +76,7 @@ void BorderDetection::stretchRead(const ToolEnd& end) {
     next();
 }
 
-void BorderDetection::finish(Problem p, const QString& message, Borders b) {
+void BorderDetection::finish(Problem p, const Message& message, Borders b) {
     running_ = false;
     emit finished({p, message, b});
 }

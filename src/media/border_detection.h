@@ -10,7 +10,7 @@ namespace media {
 
 struct BorderResult {
     Problem problem = Problem::None;
-    QString message;  // for the user; empty on success
+    Message message;  // for the user; empty on success
     Borders borders;  // zeros when nothing was found
     bool ok() const { return problem == Problem::None; }
 };
@@ -39,7 +39,7 @@ class BorderDetection : public QObject {
   private:
     void next();
     void stretchRead(const ToolEnd& end);
-    void finish(Problem p, const QString& message, Borders b = {});
+    void finish(Problem p, const Message& message, Borders b = {});
 
     Probe probe_;
     ToolRun run_;

@@ -37,6 +37,24 @@ QString partialName(const QString& output) {
 
 }  // namespace
 
+EncodeInput encodeInput(const encoder::FfmpegJob& job, const FilmInfo& film, const QString& output,
+                        double targetMB, bool overwrite) {
+    EncodeInput in;
+    for (const encoder::FfmpegRun& run : job.passes) {
+        QStringList pass{fromNativeBytes(run.program)};
+        for (const QByteArray& a : run.arguments)
+            pass << fromNativeBytes(a);
+        in.passes.push_back(pass);
+    }
+    in.source = film.file;
+    in.output = output;
+    if (job.passes.size() > 1) in.passFiles = {output + QStringLiteral("-0.log")};
+    in.filmSeconds = film.seconds;
+    in.targetMB = targetMB;
+    in.overwrite = overwrite;
+    return in;
+}
+
 EncodeJob::EncodeJob(QObject* parent) : QObject(parent), run_(std::make_unique<ToolRun>()) {
     connect(run_.get(), &ToolRun::outputLine, this, [this](const QByteArray& line) {
         const auto tick = reader_.feed(line);
@@ -57,28 +75,24 @@ EncodeJob::~EncodeJob() {
 }
 
 EncodeResult EncodeJob::check() const {
-    const auto bad = [](const QString& m) { return EncodeResult::failure(Problem::BadOutput, m); };
     const QString& output = in_.output;
+    const auto bad = [&output](Says says) {
+        return EncodeResult::failure(Problem::BadOutput, {says, {quoted(output)}});
+    };
     if (in_.passes.empty() || in_.passes.back().size() < 2 ||
         absolute(in_.passes.back().back()) != output)
-        return bad(QStringLiteral("The encode's last pass does not write %1.").arg(quoted(output)));
+        return bad(Says::LastPassDoesNotWrite);
     for (std::size_t i = 0; i + 1 < in_.passes.size(); ++i)
         if (in_.passes[i].size() < 2 || absolute(in_.passes[i].back()) == output)
-            return bad(QStringLiteral("Only the last pass may write %1.").arg(quoted(output)));
+            return bad(Says::OnlyLastPassWrites);
     std::error_code ec;
     const fs::path target = nativePath(output);
     if (fs::exists(target, ec) && fs::equivalent(target, nativePath(in_.source), ec))
-        return bad(QStringLiteral("%1 is the film itself: choose another name for the encode.")
-                       .arg(quoted(output)));
-    if (fs::is_directory(target, ec))
-        return bad(QStringLiteral("%1 is a folder.").arg(quoted(output)));
-    if (!fs::is_directory(target.parent_path(), ec))
-        return bad(QStringLiteral("There is no folder for %1.").arg(quoted(output)));
+        return bad(Says::IsTheFilm);
+    if (fs::is_directory(target, ec)) return bad(Says::OutputIsFolder);
+    if (!fs::is_directory(target.parent_path(), ec)) return bad(Says::NoFolder);
     if (fs::exists(target, ec) && !in_.overwrite)
-        return EncodeResult::failure(
-            Problem::OutputExists,
-            QStringLiteral("%1 already exists; Korvel replaces it only when you agree.")
-                .arg(quoted(output)));
+        return EncodeResult::failure(Problem::OutputExists, {Says::OutputExists, {quoted(output)}});
     return {};
 }
 
@@ -122,19 +136,16 @@ void EncodeJob::runPass() {
 void EncodeJob::passEnded(const ToolEnd& end) {
     const int passes = int(in_.passes.size());
     if (cancelled_ || end.kind == ToolEnd::Cancelled)
-        return finish(EncodeResult::failure(Problem::Cancelled, QStringLiteral("Cancelled.")));
+        return finish(EncodeResult::failure(Problem::Cancelled, Says::Cancelled));
+    const QString tool = QFileInfo(in_.passes[pass_ - 1].front()).fileName();
     if (end.kind == ToolEnd::Exited && end.exitCode != 0)
-        return finish(EncodeResult::failure(
-            Problem::ToolFailed,
-            QStringLiteral("%1 stopped with an error in pass %2 of %3. Its last words:\n")
-                    .arg(QFileInfo(in_.passes[pass_ - 1].front()).fileName())
-                    .arg(pass_)
-                    .arg(passes) +
-                end.lastLines.join(QLatin1Char('\n')),
-            end.lastLines));
+        return finish(EncodeResult::failure(Problem::ToolFailed,
+                                            {Says::StoppedInPass,
+                                             {tool, QString::number(pass_), QString::number(passes),
+                                              end.lastLines.join(QLatin1Char('\n'))}},
+                                            end.lastLines));
     if (!end.succeeded()) {
-        const QString tool = QFileInfo(in_.passes[pass_ - 1].front()).fileName();
-        const ProbeResult f = toolFailure(end, tool, in_.source, QStringLiteral("encode films"));
+        const ProbeResult f = toolFailure(end, tool, in_.source, Says::NeedsToolToEncode);
         return finish(EncodeResult::failure(f.problem, f.message, end.lastLines));
     }
     if (pass_ < passes) return runPass();
@@ -146,21 +157,17 @@ void EncodeJob::complete() {
     const fs::path partial = nativePath(partial_), target = nativePath(in_.output);
     const auto written = fs::file_size(partial, ec);
     if (ec || written == 0)
-        return finish(EncodeResult::failure(
-            Problem::ToolFailed,
-            QStringLiteral("ffmpeg ended without writing %1.").arg(quoted(in_.output))));
+        return finish(
+            EncodeResult::failure(Problem::ToolFailed, {Says::WroteNothing, {quoted(in_.output)}}));
     // The output may have appeared while ffmpeg ran.
     if (!in_.overwrite && fs::exists(target, ec))
-        return finish(EncodeResult::failure(
-            Problem::OutputExists,
-            QStringLiteral("%1 appeared while Korvel encoded; it was left as it is.")
-                .arg(quoted(in_.output))));
+        return finish(EncodeResult::failure(Problem::OutputExists,
+                                            {Says::AppearedMeanwhile, {quoted(in_.output)}}));
     fs::rename(partial, target, ec);
     if (ec)
         return finish(EncodeResult::failure(
             Problem::BadOutput,
-            QStringLiteral("The finished file could not take the name %1: %2.")
-                .arg(quoted(in_.output), QString::fromLocal8Bit(ec.message()))));
+            {Says::CouldNotRename, {quoted(in_.output), QString::fromLocal8Bit(ec.message())}}));
     EncodeResult done;
     done.bytes = qint64(fs::file_size(target, ec));
     done.message = sizeLine(done.bytes, in_.targetMB);

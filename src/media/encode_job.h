@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "encoder/ffmpeg_command.h"
+#include "media/film_info.h"
 #include "media/problem.h"
 #include "media/progress.h"
 #include "media/tool_run.h"
@@ -24,6 +26,11 @@ struct EncodeInput {
     bool overwrite = false;  // the user agreed to replace an existing output
 };
 
+// The encode of a command built for `film` and `output` (the names it was built with): each
+// pass as an argument list, the statistics file two passes share among the files to remove.
+EncodeInput encodeInput(const encoder::FfmpegJob& job, const FilmInfo& film, const QString& output,
+                        double targetMB, bool overwrite);
+
 struct EncodeProgress {
     int pass = 0, passes = 0;           // pass 1..passes now running
     double share = 0;                   // of the whole job, 0..1
@@ -32,11 +39,11 @@ struct EncodeProgress {
 
 struct EncodeResult {
     Problem problem = Problem::None;
-    QString message;        // for the user; on success the size line
+    Message message;        // for the user; on success the size line
     QStringList lastLines;  // ffmpeg's last words when it failed
     qint64 bytes = 0;       // the finished file's size
     bool ok() const { return problem == Problem::None; }
-    static EncodeResult failure(Problem p, const QString& message, const QStringList& lines = {}) {
+    static EncodeResult failure(Problem p, const Message& message, const QStringList& lines = {}) {
         return {p, message, lines, 0};
     }
 };

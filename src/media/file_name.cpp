@@ -1,5 +1,6 @@
 #include "media/file_name.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -92,6 +93,17 @@ QString shownName(const QString& name) {
     for (qsizetype i = 0; i < out.size(); ++i)
         if (strayAt(name, i)) out[i] = QChar::ReplacementCharacter;
     return out;
+}
+
+QString defaultOutput(const QString& film) {
+    if (film.isEmpty()) return {};
+    const QFileInfo info(QDir::cleanPath(QDir::current().absoluteFilePath(film)));
+    const bool avi = info.suffix().compare(QLatin1String("avi"), Qt::CaseInsensitive) == 0;
+    // ".film" is a name, not an extension.
+    const QString base =
+        info.completeBaseName().isEmpty() ? info.fileName() : info.completeBaseName();
+    return info.path() + QLatin1Char('/') + base +
+           (avi ? QStringLiteral("-korvel.avi") : QStringLiteral(".avi"));
 }
 
 NameBridge::NameBridge() = default;

@@ -25,6 +25,11 @@ bool hasStrayBytes(const QString& name);
 // The name for people to read: each stray byte shown as U+FFFD.
 QString shownName(const QString& name);
 
+// Where an encode of the film goes unless the user says otherwise: beside it, under its name
+// with ".avi"; a film that is an AVI already gets "-korvel.avi", so the encode never names the
+// film itself.
+QString defaultOutput(const QString& film);
+
 // Hands names with stray bytes to Qt and to other programs: a symbolic link with a plain name,
 // in a private folder that lives as long as the bridge, to the file itself or (for a file still
 // to be written) to its folder.

@@ -24,23 +24,20 @@ ProbeResult checkFile(const QString& file) {
     ProbeResult r;
     r.film.file = file;
     if (!fs::exists(status))
-        r = {Problem::Unreadable, QStringLiteral("There is no file %1.").arg(name), r.film};
+        r = {Problem::Unreadable, {Says::NoFile, {name}}, r.film};
     else if (fs::is_directory(status))
-        r = {Problem::Unreadable, QStringLiteral("%1 is a folder, not a film.").arg(name), r.film};
+        r = {Problem::Unreadable, {Says::IsFolder, {name}}, r.film};
     else if (!fs::is_regular_file(status))
-        r = {Problem::Unreadable, QStringLiteral("%1 is not a file.").arg(name), r.film};
+        r = {Problem::Unreadable, {Says::NotAFile, {name}}, r.film};
     else if (fs::file_size(path, ec) == 0)
-        r = {Problem::Empty, QStringLiteral("%1 is empty: there is no film in it.").arg(name),
-             r.film};
+        r = {Problem::Empty, {Says::IsEmpty, {name}}, r.film};
     else if (!std::ifstream(path, std::ios::binary).is_open())
-        r = {Problem::Unreadable,
-             QStringLiteral("Korvel may not read %1 (see the file's permissions).").arg(name),
-             r.film};
+        r = {Problem::Unreadable, {Says::MayNotRead, {name}}, r.film};
     return r;
 }
 
 ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& file,
-                        const QString& purpose) {
+                        Says missing) {
     const QString name = quoted(file);
     const QString last = end.lastLines.isEmpty() ? QString() : end.lastLines.last();
     ProbeResult r;
@@ -48,27 +45,26 @@ ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& 
     switch (end.kind) {
         case ToolEnd::Missing:
             r.problem = Problem::MissingTool;
-            r.message = missingToolMessage(tool, purpose);
+            r.message = missingToolMessage(tool, missing);
             break;
         case ToolEnd::TimedOut:
             r.problem = Problem::TimedOut;
-            r.message =
-                QStringLiteral("%1 did not finish with %2 within %3 seconds and was stopped.")
-                    .arg(tool, name)
-                    .arg(end.limitMs / 1000.0);
+            r.message = {Says::TookTooLong, {tool, name, QString::number(end.limitMs / 1000.0)}};
             break;
         case ToolEnd::Cancelled:
             r.problem = Problem::Cancelled;
-            r.message = QStringLiteral("Cancelled.");
+            r.message = Says::Cancelled;
             break;
         case ToolEnd::NotStarted:
             r.problem = Problem::ToolFailed;
-            r.message = QStringLiteral("Korvel could not start %1: %2.").arg(tool, end.detail);
+            r.message = end.unnamable.isEmpty()
+                            ? Message(Says::CouldNotStart, {tool, end.detail})
+                            : Message(Says::CannotHandName, {tool, quoted(end.unnamable)});
             break;
         default:
             r.problem = Problem::ToolFailed;
-            r.message = QStringLiteral("%1 stopped with an error on %2%3")
-                            .arg(tool, name, last.isEmpty() ? "." : QStringLiteral(": ") + last);
+            r.message = last.isEmpty() ? Message(Says::StoppedWithError, {tool, name})
+                                       : Message(Says::StoppedWithErrorSaying, {tool, name, last});
     }
     return r;
 }
@@ -100,7 +96,7 @@ void Probe::cancel() {
     if (run_.running()) run_.cancel();
 }
 
-void Probe::finish(Problem p, const QString& message) {
+void Probe::finish(Problem p, const Message& message) {
     result_.problem = p;
     result_.message = message;
     running_ = false;
@@ -112,13 +108,11 @@ void Probe::formatRead(const ToolEnd& end) {
     if (end.kind == ToolEnd::Exited && end.exitCode != 0) {
         QString why = end.lastLines.value(end.lastLines.size() - 1);
         if (why.startsWith(arg_ + QLatin1String(": "))) why.remove(0, arg_.size() + 2);
-        return finish(
-            Problem::NotAFilm,
-            QStringLiteral("%1 is not a film Korvel can read (ffprobe: %2).").arg(name, why));
+        return finish(Problem::NotAFilm, {Says::NotAFilm, {name, why}});
     }
     if (!end.succeeded()) {
-        const ProbeResult f = toolFailure(end, QStringLiteral("ffprobe"), result_.film.file,
-                                          QStringLiteral("read films"));
+        const ProbeResult f =
+            toolFailure(end, QStringLiteral("ffprobe"), result_.film.file, Says::NeedsToolToRead);
         return finish(f.problem, f.message);
     }
     ProbeReading reading = readProbe(end.output);
@@ -126,12 +120,9 @@ void Probe::formatRead(const ToolEnd& end) {
     result_.film = reading.film;
     if (reading.problem == Problem::AudioOnly)
         return finish(Problem::AudioOnly,
-                      QStringLiteral("%1 holds only sound (%2), no picture: Korvel needs a film.")
-                          .arg(name, reading.film.audio.front().codec));
+                      {Says::OnlySound, {name, reading.film.audio.front().codec}});
     if (reading.problem != Problem::None)
-        return finish(
-            reading.problem,
-            QStringLiteral("%1 holds neither picture nor sound Korvel can read.").arg(name));
+        return finish(reading.problem, {Says::NothingToRead, {name}});
     if (reading.film.seconds <= 0) return finish(Problem::None, {});
     // The last seconds must really be there.
     checkingEnd_ = true;
@@ -144,22 +135,20 @@ void Probe::formatRead(const ToolEnd& end) {
 
 void Probe::endRead(const ToolEnd& end) {
     if (end.kind != ToolEnd::Exited) {
-        const ProbeResult f = toolFailure(end, QStringLiteral("ffprobe"), result_.film.file,
-                                          QStringLiteral("read films"));
+        const ProbeResult f =
+            toolFailure(end, QStringLiteral("ffprobe"), result_.film.file, Says::NeedsToolToRead);
         return finish(f.problem, f.message);
     }
     if (end.exitCode != 0)
-        return finish(
-            Problem::Truncated,
-            QStringLiteral("%1 is damaged: ffprobe cannot read where it ends (%2).")
-                .arg(quoted(result_.film.file), end.lastLines.value(end.lastLines.size() - 1)));
+        return finish(Problem::Truncated,
+                      {Says::Damaged,
+                       {quoted(result_.film.file), end.lastLines.value(end.lastLines.size() - 1)}});
     // A file cut short announces the whole film; ffprobe complains where its data stops.
     const double seconds = result_.film.seconds, reached = packetsEnd(end.output);
     if (!end.lastLines.isEmpty() && reached < seconds - std::max(1.0, seconds / 100))
-        return finish(Problem::Truncated,
-                      QStringLiteral("%1 is cut short: it announces %2 of film but ends after "
-                                     "%3. Was the download or copy finished?")
-                          .arg(quoted(result_.film.file), clockText(seconds), clockText(reached)));
+        return finish(
+            Problem::Truncated,
+            {Says::CutShort, {quoted(result_.film.file), clockText(seconds), clockText(reached)}});
     finish(Problem::None, {});
 }
 

@@ -4,13 +4,14 @@
 #include <QObject>
 
 #include "media/film_info.h"
+#include "media/message.h"
 #include "media/tool_run.h"
 
 namespace media {
 
 struct ProbeResult {
     Problem problem = Problem::None;
-    QString message;  // for the user; empty on success
+    Message message;  // for the user; empty on success
     FilmInfo film;
     bool ok() const { return problem == Problem::None; }
 };
@@ -35,7 +36,7 @@ class Probe : public QObject {
   private:
     void formatRead(const ToolEnd& end);
     void endRead(const ToolEnd& end);
-    void finish(Problem p, const QString& message);
+    void finish(Problem p, const Message& message);
 
     ToolRun run_;
     QElapsedTimer clock_;
@@ -49,8 +50,8 @@ class Probe : public QObject {
 // message names what is wrong.
 ProbeResult checkFile(const QString& file);
 
-// The tool's failure in the user's terms: not installed, too slow, stopped, with its last line.
-ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& file,
-                        const QString& purpose);
+// The tool's failure in the user's terms: not installed (`missing` says what it was needed
+// for), too slow, stopped, with its last line.
+ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& file, Says missing);
 
 }  // namespace media

@@ -33,15 +33,15 @@ std::optional<double> secondsLeft(double secondsGone, double share) {
     return secondsGone / share * (1 - std::min(share, 1.0));
 }
 
-QString sizeLine(qint64 bytes, double targetMB) {
+Message sizeLine(qint64 bytes, double targetMB) {
     const double mb = bytes / (1024.0 * 1024.0);
-    const QString size = QString::number(mb, 'f', 1) + QStringLiteral(" MB");
-    if (targetMB <= 0) return size;
+    const QString size = QString::number(mb, 'f', 1);
+    if (targetMB <= 0) return {Says::Size, {size}};
     // Rounded first, so a miss too small to show is "+0.00 %", never "-0.00 %".
     const double miss = std::round((mb - targetMB) / targetMB * 10000) / 100;
-    return size + QStringLiteral(" of ") + forms::num::pointText(targetMB) +
-           QStringLiteral(" MB, ") + (miss < 0 ? QStringLiteral("-") : QStringLiteral("+")) +
-           QString::number(std::abs(miss), 'f', 2) + QStringLiteral(" %");
+    return {Says::SizeOfAsked,
+            {size, forms::num::pointText(targetMB),
+             QLatin1Char(miss < 0 ? '-' : '+') + QString::number(std::abs(miss), 'f', 2)}};
 }
 
 }  // namespace media

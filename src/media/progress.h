@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "media/message.h"
+
 namespace media {
 
 // ffmpeg's "-progress" output: blocks of key=value lines, each closed by "progress=continue" or
@@ -30,6 +32,6 @@ std::optional<double> secondsLeft(double secondsGone, double share);
 
 // The finished file's size against the size asked: "700.4 MB of 700 MB, +0.06 %" (megabytes of
 // 1024 x 1024 bytes, as the calculator counts them); the size alone when none was asked.
-QString sizeLine(qint64 bytes, double targetMB);
+Message sizeLine(qint64 bytes, double targetMB);
 
 }  // namespace media

@@ -2,6 +2,10 @@
 
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace media {
 
 namespace {
@@ -9,6 +13,11 @@ constexpr int kLastLines = 12;
 }
 
 ToolRun::ToolRun(QObject* parent) : QObject(parent) {
+#ifdef Q_OS_UNIX
+    // A process group of its own: Ctrl+C at a terminal reaches Korvel, which stops the tool,
+    // and not the tool too, which would end by itself and pass for a failure.
+    process_.setChildProcessModifier([] { ::setpgid(0, 0); });
+#endif
     limit_.setSingleShot(true);
     connect(&limit_, &QTimer::timeout, this, [this] { stop(ToolEnd::TimedOut); });
     connect(&process_, &QProcess::readyReadStandardOutput, this,
@@ -58,10 +67,11 @@ void ToolRun::start(const QString& tool, const QStringList& args, int timeLimitM
         // A file name with stray bytes goes through a link; "file:" keeps its place in front.
         const QString prefix = a.startsWith(QLatin1String("file:")) ? a.left(5) : QString();
         const QString name = names_.usable(a.mid(prefix.size()));
-        if (name.isEmpty())
-            return end(
-                ToolEnd::of(ToolEnd::NotStarted,
-                            QStringLiteral("no way to hand it the name \"%1\"").arg(shownName(a))));
+        if (name.isEmpty()) {
+            ToolEnd e = ToolEnd::of(ToolEnd::NotStarted);
+            e.unnamable = a.mid(prefix.size());
+            return end(e);
+        }
         usable << prefix + name;
     }
     const QString program = QStandardPaths::findExecutable(tool);
@@ -116,12 +126,9 @@ void ToolRun::end(ToolEnd e) {
     QTimer::singleShot(0, this, [this, e] { emit finished(e); });
 }
 
-QString missingToolMessage(const QString& tool, const QString& purpose) {
-    return QStringLiteral(
-               "Korvel needs %1 to %2, and %1 is not installed (or not on the PATH). It comes "
-               "with ffmpeg: on Debian and Ubuntu install the package ffmpeg (sudo apt install "
-               "ffmpeg).")
-        .arg(tool, purpose);
+Message missingToolMessage(const QString& tool, Says need) {
+    Message m(need, {tool});
+    return m += Says::ComesWithFfmpeg;
 }
 
 }  // namespace media

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "media/file_name.h"
+#include "media/message.h"
 
 namespace media {
 
@@ -17,6 +18,7 @@ struct ToolEnd {
     QByteArray output;      // standard output, when kept
     QStringList lastLines;  // the last lines of its error output
     QString detail;         // why it did not start
+    QString unnamable;      // the name it could not be handed, when that was why
     int limitMs = 0;        // the time limit it ran into
     bool succeeded() const { return kind == Exited && exitCode == 0; }
     static ToolEnd of(Kind k, const QString& detail = {}) {
@@ -61,7 +63,8 @@ class ToolRun : public QObject {
     ToolEnd::Kind stopping_ = ToolEnd::Exited;
 };
 
-// The message for a tool that is not installed, naming the package that brings it.
-QString missingToolMessage(const QString& tool, const QString& purpose);
+// The message for a tool that is not installed, naming the package that brings it; `need` says
+// what for (Says::NeedsToolToRead ...).
+Message missingToolMessage(const QString& tool, Says need);
 
 }  // namespace media

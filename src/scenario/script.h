@@ -28,7 +28,7 @@ QString quoted(const QString& text, bool forceQuotes = false);
 // clang-format off
 enum class Verb {
     // set-up
-    Locale, Store, Registry, RegistryFile, Calculator, Random, Screen,
+    Locale, Store, Registry, RegistryFile, Calculator, Links, Random, Screen,
     // running
     Start, Restart, Focus, Type, Paste, Clear, Key, Click, DblClick, Mouse, Scroll, Tick, Close,
     // checks

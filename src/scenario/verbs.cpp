@@ -193,7 +193,8 @@ Reason readRegistry(Command& c, const Words&) {
     return std::nullopt;
 }
 
-Reason readCalculator(Command& c, const Words&) {
+// calculator absent, links absent.
+Reason readAbsent(Command& c, const Words&) {
     return c.args[0] == QLatin1String("absent") ? Reason() : QStringLiteral("only absent is known");
 }
 
@@ -358,8 +359,10 @@ constexpr VerbRow kVerbs[] = {
          for (auto it = loaded.begin(); it != loaded.end(); ++it)
              p.sv.registry.values.insert(it.key(), it.value());
      }},
-    {"calculator", Verb::Calculator, 1, 1, SetUp, -1, "calculator absent", readCalculator,
+    {"calculator", Verb::Calculator, 1, 1, SetUp, -1, "calculator absent", readAbsent,
      [](P p, C) { p.sv.launcher.calculatorAvailable = false; }},
+    {"links", Verb::Links, 1, 1, SetUp, -1, "links absent", readAbsent,
+     [](P p, C) { p.sv.launcher.linksOpen = false; }},
     {"random", Verb::Random, 1, -1, SetUp, -1, "random R...", readRandom,
      [](P p, C c) {
          for (double r : c.randoms)

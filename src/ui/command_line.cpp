@@ -10,8 +10,11 @@
 #include "calc/bitrate.h"
 #include "encoder/encoder.h"
 #include "i18n/captions.h"
+#include "media/apply.h"
+#include "media/file_name.h"
 #include "platform/memory_services.h"
 #include "platform/qt/settings_store.h"
+#include "ui/command_encode.h"
 
 namespace ui {
 
@@ -70,12 +73,12 @@ struct Asked {
     qint64 videoKbps;
 };
 
-// The stored settings as the window would start with them, read without writing to the store:
-// a running Korvel keeps its crash marker there and must find every key as it left it. With
-// `asked`, the window holds those values instead.
-QByteArray storedFfmpegCommand(const QByteArray& input, const QByteArray& output,
-                               const std::optional<Asked>& asked,
-                               const platform::SettingsStore& real) {
+// The job the window would give with the stored settings, read without writing to the store: a
+// running Korvel keeps its crash marker there and must find every key as it left it. With
+// `asked`, the window holds those values instead. `sizeMB` is the size the window then asks.
+encoder::FfmpegJob storedFfmpegJob(const QByteArray& input, const QByteArray& output,
+                                   const std::optional<Asked>& asked,
+                                   const platform::SettingsStore& real, double* sizeMB) {
     platform::MemoryServices copy;
     for (const QString& key : real.keys())
         copy.store.write(key, real.read(key, {}));
@@ -94,15 +97,30 @@ QByteArray storedFfmpegCommand(const QByteArray& input, const QByteArray& output
     const auto job = k.enc->ffmpegJob(input, output);
     if (const auto* refusal = std::get_if<encoder::FfmpegRefusal>(&job))
         throw Mistake{encoder::refusalText(*refusal, i18n::English, forms::NumberLocale::point())};
-    return encoder::shellText(std::get<encoder::FfmpegJob>(job));
+    *sizeMB = forms::num::leading(k.form1.get<forms::TextBox>(QStringLiteral("groesse")).text());
+    return std::get<encoder::FfmpegJob>(job);
 }
 
-// The options that print an answer for the shell instead of opening the window.
+// The film INPUT, read now; what keeps it from being read is the answer.
+media::FilmInfo filmOf(const QByteArray& input) {
+    const media::ProbeResult r = probeNow(media::fromNativeBytes(input));
+    if (!r.ok()) throw Mistake{r.message.text(i18n::English)};
+    return r.film;
+}
+
+// The options that answer in the shell instead of opening the window.
 struct Printing {
     QCommandLineOption ffmpeg{
         QStringLiteral("ffmpeg"),
         QStringLiteral("Print the ffmpeg command lines that encode INPUT into OUTPUT with the "
-                       "stored settings (with --time, --size and --audio: for that bitrate).")};
+                       "stored settings (with --time, --size and --audio: for that bitrate; "
+                       "--size and --audio alone take the play time from INPUT).")};
+    QCommandLineOption encode{
+        QStringLiteral("encode"),
+        QStringLiteral("Encode INPUT into OUTPUT with ffmpeg as --ffmpeg prints it, with its "
+                       "progress on standard error and the size reached at the end.")};
+    QCommandLineOption overwrite{QStringLiteral("overwrite"),
+                                 QStringLiteral("Let --encode replace an existing OUTPUT.")};
     QCommandLineOption bitrate{
         QStringLiteral("bitrate"),
         QStringLiteral("Print the recommended video bitrate in kbit/s for --time, --size and "
@@ -118,31 +136,36 @@ struct Printing {
                              QStringLiteral("KBPS")};
 
     void addTo(QCommandLineParser& p) const {
-        p.addOptions({ffmpeg, bitrate, time, size, audio});
-        p.addPositionalArgument(QStringLiteral("INPUT OUTPUT"),
-                                QStringLiteral("The film and the file to write (--ffmpeg)."),
-                                QStringLiteral("[INPUT OUTPUT]"));
+        p.addOptions({ffmpeg, encode, bitrate, time, size, audio, overwrite});
+        p.addPositionalArgument(
+            QStringLiteral("INPUT OUTPUT"),
+            QStringLiteral("The film and the file to write (--ffmpeg, --encode); a film alone "
+                           "opens the window with it read."),
+            QStringLiteral("[FILM | INPUT OUTPUT]"));
     }
 
-    // --time, --size and --audio as the window would hold them.
-    Asked asked(const QCommandLineParser& p, const platform::SettingsStore& store) const {
-        const double minutes =
-            valueOf(calc::playMinutesOf(p.value(time)), "--time",
-                    "HH:MM:SS with hours, minutes and seconds 0 to 59", p.value(time));
+    // --time, --size and --audio as the window would hold them; the play time `filmTime` when
+    // --time is not given.
+    Asked asked(const QCommandLineParser& p, const platform::SettingsStore& store,
+                const QString& filmTime = {}) const {
+        const QString played = p.isSet(time) ? p.value(time) : filmTime;
+        const double minutes = valueOf(calc::playMinutesOf(played), "--time",
+                                       "HH:MM:SS with hours, minutes and seconds 0 to 59", played);
         const double mb = valueOf(calc::fileSizeOf(p.value(size)), "--size",
                                   "a number of MB from 0 to 100000", p.value(size));
         const double kbps = valueOf(calc::audioRateOf(p.value(audio)), "--audio",
-                                    "a whole number of kbit/s, 0 or more", p.value(audio));
+                                    "a number of kbit/s, 0 or more", p.value(audio));
         try {
-            return {p.value(time).split(QLatin1Char(':')), mb, kbps,
+            return {played.split(QLatin1Char(':')), mb, kbps,
                     calc::recommendedBitrate(store, mb, minutes, kbps)};
         } catch (const forms::RuntimeError& e) {
             throw Mistake{QStringLiteral("no bitrate for these values: ") + e.what()};
         }
     }
 
-    // False when none of these options is given; throws Mistake for what cannot be answered.
-    bool answer(const QCommandLineParser& p, QIODevice& out) const {
+    // Nothing when none of these options is given, else the exit status; throws Mistake for
+    // what cannot be answered.
+    std::optional<int> answer(const QCommandLineParser& p, QIODevice& out, QTextStream& err) const {
         const QStringList files = p.positionalArguments();
         const auto usage = [](const QString& text) { return Mistake{text, true}; };
         int values = 0;
@@ -152,29 +175,47 @@ struct Printing {
                             QStringLiteral(" is given twice"));
             values += p.isSet(*o);
         }
-        if (p.isSet(ffmpeg) && p.isSet(bitrate))
-            throw usage(QStringLiteral("--ffmpeg and --bitrate cannot go together"));
-        if (!p.isSet(ffmpeg) && !p.isSet(bitrate)) {
+        if (p.isSet(ffmpeg) + p.isSet(encode) + p.isSet(bitrate) > 1)
+            throw usage(QStringLiteral("--ffmpeg, --encode and --bitrate go one at a time"));
+        if (p.isSet(overwrite) && !p.isSet(encode))
+            throw usage(QStringLiteral("--overwrite belongs to --encode"));
+        if (!p.isSet(ffmpeg) && !p.isSet(encode) && !p.isSet(bitrate)) {
             if (values)
                 throw usage(
-                    QStringLiteral("--time, --size and --audio belong to --bitrate "
-                                   "or --ffmpeg"));
-            return false;
+                    QStringLiteral("--time, --size and --audio belong to --bitrate, --ffmpeg "
+                                   "or --encode"));
+            return std::nullopt;
         }
         // The settings are read once, so one answer comes from one state of the file.
         using Access = platform::QtSettingsStore::Access;
-        if (p.isSet(ffmpeg)) {
+        if (p.isSet(ffmpeg) || p.isSet(encode)) {
+            const QString option = p.isSet(ffmpeg) ? QStringLiteral("--ffmpeg") : "--encode";
             if (files.size() != 2)
-                throw usage(QStringLiteral("--ffmpeg takes two file names, INPUT and OUTPUT"));
-            if (values != 0 && values != 3)
-                throw usage(
-                    QStringLiteral("--ffmpeg takes --time, --size and --audio together, "
-                                   "or none of them for the stored bitrate"));
+                throw usage(option + QStringLiteral(" takes two file names, INPUT and OUTPUT"));
+            const bool filmTime = values == 2 && !p.isSet(time);
+            if (values != 0 && values != 3 && !filmTime)
+                throw usage(option +
+                            QStringLiteral(" takes --time, --size and --audio together, --size and "
+                                           "--audio for the play time of INPUT, or none of them "
+                                           "for the stored bitrate"));
+            const QByteArray input = files[0].toLatin1(), output = files[1].toLatin1();
+            // An encode needs the play time for its progress; --ffmpeg only to fill in --time.
+            const std::optional<media::FilmInfo> film =
+                p.isSet(encode) || filmTime ? std::optional(filmOf(input)) : std::nullopt;
             const platform::QtSettingsStore store(Access::ReadOnly);
-            out.write(storedFfmpegCommand(files[0].toLatin1(), files[1].toLatin1(),
-                                          values ? std::optional(asked(p, store)) : std::nullopt,
-                                          store));
-            return true;
+            std::optional<Asked> values3;
+            if (values) {
+                const media::ClockFields c = media::clockFields(film ? film->seconds : 0);
+                values3 = asked(p, store, c.hh + ':' + c.mm + ':' + c.ss);
+            }
+            double sizeMB = 0;
+            const encoder::FfmpegJob job = storedFfmpegJob(input, output, values3, store, &sizeMB);
+            if (p.isSet(ffmpeg)) {
+                out.write(encoder::shellText(job));
+                return 0;
+            }
+            return encodeNow(job, *film, media::fromNativeBytes(output), sizeMB, p.isSet(overwrite),
+                             out, err);
         }
         if (!files.isEmpty())
             throw usage(QStringLiteral("--bitrate takes no file names: ") +
@@ -182,7 +223,7 @@ struct Printing {
         if (values != 3) throw usage(QStringLiteral("--bitrate needs --time, --size and --audio"));
         const platform::QtSettingsStore store(Access::ReadOnly);
         out.write(QByteArray::number(asked(p, store).videoKbps) + '\n');
-        return true;
+        return 0;
     }
 };
 
@@ -208,8 +249,8 @@ QByteArrayList commandLineWords(int argc, char** argv) {
     return words;
 }
 
-std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out,
-                                     QTextStream& err) {
+std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out, QTextStream& err,
+                                     QByteArray* film) {
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     p.setApplicationDescription(
@@ -240,16 +281,18 @@ std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out
         return 0;
     }
     try {
-        if (printing.answer(p, out)) return 0;
+        if (const std::optional<int> status = printing.answer(p, out, err)) return status;
     } catch (const Mistake& m) {
         return mistake(m);
     } catch (const std::exception& e) {
         return mistake({QString::fromUtf8(e.what())});
     }
-    if (!p.positionalArguments().isEmpty())
-        return mistake({QStringLiteral("Korvel takes no file names without --ffmpeg: ") +
-                            shown(p.positionalArguments().join(QLatin1Char(' '))),
+    const QStringList files = p.positionalArguments();
+    if (files.size() > 1)
+        return mistake({QStringLiteral("Korvel opens one film at a time: ") +
+                            shown(files.join(QLatin1Char(' '))),
                         true});
+    if (film && !files.isEmpty()) *film = files.front().toLatin1();
     return std::nullopt;
 }
 

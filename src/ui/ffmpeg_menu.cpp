@@ -3,20 +3,31 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <memory>
 
 #include "app/korvel.h"
 #include "encoder/encoder.h"
 #include "i18n/captions.h"
 #include "i18n/control_names.h"
+#include "i18n/film_texts.h"
+#include "media/file_name.h"
+#include "ui/encode_window.h"
 #include "ui/view.h"
+#include "ui/window_widget.h"
 
 namespace ui {
 
-FfmpegMenu::FfmpegMenu(app::Korvel& k, View& view) : k_(k) {
+FfmpegMenu::FfmpegMenu(app::Korvel& k, View& view, FilmOpener* films)
+    : k_(k), films_(films), main_(view.window(k.form1)) {
     for (const char* name : {"DivXBox", "DivXbutton"})
         if (QWidget* w = view.widget(*k.form1.find(QLatin1String(name))))
             w->installEventFilter(this);
+}
+
+FfmpegMenu::~FfmpegMenu() = default;
+
+EncodeWindow& FfmpegMenu::encodeWindow() {
+    if (!encode_) encode_ = std::make_unique<EncodeWindow>(k_, *films_, main_);
+    return *encode_;
 }
 
 bool FfmpegMenu::eventFilter(QObject* o, QEvent* e) {
@@ -33,12 +44,21 @@ bool FfmpegMenu::eventFilter(QObject* o, QEvent* e) {
     QAction* copy = menu->addAction(QString::fromUtf8(i18n::copyFfmpegCaption(lang)));
     copy->setObjectName(QStringLiteral("copyFfmpegCommand"));
     QObject::connect(copy, &QAction::triggered, this, [this] { copyCommand(); });
+    if (films_) {
+        QAction* encode = menu->addAction(i18n::filmText(i18n::FilmText::EncodeMenu, lang));
+        encode->setObjectName(QStringLiteral("encodeWithFfmpeg"));
+        QObject::connect(encode, &QAction::triggered, this, [this] { encodeWindow().open(); });
+    }
     menu->exec(static_cast<QContextMenuEvent*>(e)->globalPos());
     return true;
 }
 
 void FfmpegMenu::copyCommand() const {
-    k_.rt.dispatch([this] { k_.enc->copyFfmpegCommand(); });
+    const QString film = k_.st.film;
+    if (film.isEmpty()) return k_.rt.dispatch([this] { k_.enc->copyFfmpegCommand(); });
+    const QByteArray input = media::toNativeBytes(film),
+                     output = media::toNativeBytes(media::defaultOutput(film));
+    k_.rt.dispatch([&] { k_.enc->copyFfmpegCommand(input, output); });
 }
 
 }  // namespace ui

@@ -4,13 +4,16 @@
 #include <QScreen>
 
 #include "app/korvel.h"
-#include "app/lifecycle.h"
+#include "media/file_name.h"
 #include "platform/codec_settings.h"
 #include "platform/qt/end_requests.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
+#include "ui/border_button.h"
 #include "ui/command_line.h"
+#include "ui/display_check.h"
 #include "ui/ffmpeg_menu.h"
+#include "ui/film_opener.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
 
@@ -23,6 +26,7 @@ void nameTheProgram() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    QByteArray film;  // named on the command line, read once the window is up
     if (argc > 1) {
         // Answered without a window, and so without a display.
         QCoreApplication core(argc, argv);
@@ -31,10 +35,12 @@ int main(int argc, char** argv) {
         out.open(stdout, QIODevice::WriteOnly);
         QTextStream err(stderr);
         const QByteArrayList words = ui::commandLineWords(argc, argv);
-        if (const std::optional<int> status = ui::answerCommandLine(words, out, err))
+        if (const std::optional<int> status = ui::answerCommandLine(words, out, err, &film))
             return *status;
     }
+    ui::DisplayCheck display;  // no display: one line and status 1 instead of an abort
     QApplication qapp(argc, argv);
+    display.opened();
     nameTheProgram();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font = QApplication::font();
@@ -49,12 +55,14 @@ int main(int argc, char** argv) {
     for (auto& w : korvel.rt.windows())
         services.windows.add(w->name(), view.window(*w));
     platform::QtTimerDriver timers(korvel.rt);
-    ui::FfmpegMenu ffmpegMenu(korvel, view);
+    ui::FilmOpener films(korvel, view);
+    ui::BorderButton borders(korvel, view, films);
+    ui::FfmpegMenu ffmpegMenu(korvel, view, &films);
 
     view.onClose = [&korvel](forms::Window& w) { korvel.userClose(w); };
     // Logout, shutdown, kill and Ctrl+C end the program as closing its window does.
     platform::EndRequests endRequests([&korvel] {
-        if (!korvel.rt.ended()) korvel.rt.dispatch([&korvel] { korvel.life->exitCommand(); });
+        if (!korvel.rt.ended()) korvel.userClose(korvel.form1);
     });
 
     // The main window opens in the middle of the screen; the others are placed relative to it.
@@ -63,5 +71,6 @@ int main(int argc, char** argv) {
 
     korvel.start();
     if (korvel.rt.ended()) return 0;
+    if (!film.isEmpty()) films.open(media::fromNativeBytes(film));
     return QApplication::exec();
 }

@@ -87,7 +87,7 @@ TEST(RecommendedBitrate, ReadsTheValuesAsTheFieldsKeepThem) {
                 {fileSizeOf, "7,5", {}},
                 {fileSizeOf, "", {}},
                 {audioRateOf, "1536", 1536},
-                {audioRateOf, "96.5", {}},
+                {audioRateOf, "96.5", 96.5},
                 {audioRateOf, "-1", {}}};
     for (const auto& r : rows)
         EXPECT_EQ(r.read(r.typed), r.kept) << r.typed;

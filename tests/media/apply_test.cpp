@@ -44,7 +44,7 @@ TEST(ApplyFilm, PlayTimeFrameRateAndAspectReachTheWindowAsTyped) {
         EXPECT_EQ(shown.join(' ').toStdString(), r.shown);
         EXPECT_EQ(a.time, r.timeEntered);
         EXPECT_TRUE(a.frameRate && a.aspect);
-        EXPECT_EQ(a.note.contains("The lock derives the play time"), !r.timeEntered);
+        EXPECT_EQ(a.note == Message(Says::LockDerivesTime), !r.timeEntered);
         // Stored as typing stores them.
         EXPECT_EQ(sv.store.read("aspect", {}) + sv.store.read("framerate", {}),
                   field("aspect").text() + field("framerate").text());

@@ -121,9 +121,13 @@ EncodeResult encode(const EncodeInput& in) {
     return await(job, &EncodeJob::finished, [&] { job.start(in); });
 }
 
+QString en(const Message& m) {
+    return m.text(i18n::English);
+}
+
 template <class Result>
 std::pair<Problem, QString> said(const Result& r) {
-    return {r.problem, r.message};
+    return {r.problem, en(r.message)};
 }
 
 }  // namespace
@@ -169,7 +173,7 @@ TEST(Films, ProbeReadsFilmsAndNamesEveryBadInput) {
     };
     for (const Row& r : rows) {
         const ProbeResult p = probe(r.file);
-        EXPECT_EQ(p.problem, r.problem) << r.file.toStdString() << ": " << p.message.toStdString();
+        EXPECT_EQ(p.problem, r.problem) << r.file.toStdString() << ": " << en(p.message).toStdString();
         EXPECT_EQ(p.ok(), p.message.isEmpty());
         const FilmInfo& f = p.film;
         const QString got = p.ok() ? QStringLiteral("%1 %2x%3 %4 %5 %6")
@@ -179,7 +183,7 @@ TEST(Films, ProbeReadsFilmsAndNamesEveryBadInput) {
                                          .arg(QString::number(f.displayRatio(), 'f', 4))
                                          .arg(f.frameRate, 0, 'g', 4)
                                          .arg(f.audio.empty() ? "" : f.audio[0].codec)
-                                   : p.message;
+                                   : en(p.message);
         EXPECT_TRUE(got.startsWith(QString::fromUtf8(r.said))) << got.toStdString();
     }
 }
@@ -188,10 +192,10 @@ TEST(Films, BordersFoundAroundThePictureTypedIntoTheCropFields) {
     makeFilm("padded.mkv", testPicture("720x432", "25", 4, "-g 10 -vf pad=720:576:0:72 -an"));
     makeFilm("film.avi", testPicture("720x576", "25", 2, "-aspect 16:9 -c:a libmp3lame"));
     const BorderResult none = detect("film.avi");
-    EXPECT_TRUE(none.ok()) << none.message.toStdString();
+    EXPECT_TRUE(none.ok()) << en(none.message).toStdString();
     EXPECT_EQ(none.borders, Borders{});
     const BorderResult found = detect("padded.mkv");
-    ASSERT_TRUE(found.ok()) << found.message.toStdString();
+    ASSERT_TRUE(found.ok()) << en(found.message).toStdString();
     const Borders& b = found.borders;
     for (const int miss : {b.left, b.right, b.top - 72, b.bottom - 72})
         EXPECT_LE(std::abs(miss), 2);
@@ -239,11 +243,11 @@ TEST(Films, AnEncodeLandsOnTheSizeAskedUnderItsOwnNameOnlyAtTheEnd) {
         EXPECT_FALSE(fs::exists(nativePath(out)));
     });
     const EncodeResult r = await(job, &EncodeJob::finished, [&] { job.start(in); });
-    ASSERT_TRUE(r.ok()) << r.message.toStdString();
+    ASSERT_TRUE(r.ok()) << en(r.message).toStdString();
     EXPECT_EQ(filesIn(dir), "film.avi");
     EXPECT_EQ(r.bytes, qint64(fs::file_size(nativePath(out))));
     const double miss = (r.bytes / 1048576.0 - mb) / mb * 100;
-    std::printf("[ encode ] %s (video %lld kbit/s)\n", qPrintable(r.message), kbps);
+    std::printf("[ encode ] %s (video %lld kbit/s)\n", qPrintable(en(r.message)), kbps);
     EXPECT_LT(std::abs(miss), 5);
     EXPECT_EQ(r.message, sizeLine(r.bytes, mb));
     ASSERT_FALSE(shares.empty());
@@ -320,7 +324,7 @@ TEST(Films, MissingHangingAndFailingToolsAreNamed) {
         {tools,
          [&] {
              const EncodeResult r = encode(failing);
-             return std::pair(r.problem, r.message + '|' + r.lastLines.join('|'));
+             return std::pair(r.problem, en(r.message) + '|' + r.lastLines.join('|'));
          },
          Problem::ToolFailed,
          "ffmpeg stopped with an error in pass 1 of 1. Its last words:\nInput #0, lavfi\n"

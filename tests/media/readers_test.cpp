@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
+#include <functional>
 
+#include "i18n/film_texts.h"
 #include "media/apply.h"
 #include "media/borders.h"
 #include "media/file_name.h"
@@ -105,7 +108,7 @@ TEST(Readers, ProgressAndTheSizeLine) {
         {1572864, 0, "1.5 MB"},
     };
     for (const auto& s : sizes)
-        EXPECT_EQ(sizeLine(s.bytes, s.mb), s.line);
+        EXPECT_EQ(sizeLine(s.bytes, s.mb).text(i18n::English), s.line);
 }
 
 TEST(Readers, WhatIsTypedIntoTheWindows) {
@@ -141,4 +144,34 @@ TEST(Readers, FileNamesSurviveByteForByte) {
         EXPECT_EQ(hasStrayBytes(name), QFile::encodeName(QFile::decodeName(bytes)) != bytes);
     }
     EXPECT_EQ(shownName(fromNativeBytes("caf\xe9")), QString::fromUtf8("caf\xef\xbf\xbd"));
+    // The encode goes beside the film, and never onto it.
+    QStringList outputs;
+    for (const char* film : {"/f/a.b.vob", "/f/Film.AVI", "/f/.film", "/f/film", ""})
+        outputs << defaultOutput(film);
+    EXPECT_EQ(outputs.join('|'), "/f/a.b.avi|/f/Film-korvel.avi|/f/.film.avi|/f/film.avi|");
+}
+
+// Each text of the film features takes the same words in the three languages; a word holding
+// "%2" goes in as it is.
+TEST(Readers, EveryTextTakesTheSameWordsInEachLanguage) {
+    const auto words = [](const QString& text) {
+        QStringList found;
+        for (const QRegularExpressionMatch& m : QRegularExpression("%\\d").globalMatch(text))
+            found << m.captured();
+        found.removeDuplicates();
+        found.sort();
+        return found.join(' ').toStdString();
+    };
+    std::vector<std::function<QString(i18n::Language)>> texts;
+    for (int i = 0; i < int(Says::Count); ++i)
+        texts.push_back([i](i18n::Language l) { return QString::fromUtf8(saysText(Says(i), l)); });
+    for (int i = 0; i < int(i18n::FilmText::Count); ++i)
+        texts.push_back([i](i18n::Language l) { return filmText(i18n::FilmText(i), l); });
+    for (const auto& text : texts)
+        for (const i18n::Language l : {i18n::German, i18n::French}) {
+            EXPECT_FALSE(text(l).isEmpty());
+            EXPECT_EQ(words(text(l)), words(text(i18n::English))) << qPrintable(text(l));
+        }
+    EXPECT_EQ(Message(Says::TookTooLong, {"ffprobe", "\"%2.mkv\"", "0.3"}).text(i18n::French),
+              "ffprobe n'a pas fini avec \"%2.mkv\" en 0.3 secondes et a été arrêté.");
 }

@@ -9,12 +9,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "app/links.h"
 #include "platform/qt/timer_driver.h"
 #include "started_view.h"
-#include "ui/ffmpeg_menu.h"
 
 namespace {
 
@@ -244,43 +242,6 @@ TEST_F(WindowTest, QtsOwnTextsSpeakTheLanguageOnScreen) {
     }
 }
 
-// A right click on the option string or its copy button offers the ffmpeg command in the
-// language on screen; choosing it copies the command, or says what is missing and copies nothing.
-TEST_F(WindowTest, TheContextMenuCopiesTheFfmpegCommand) {
-    ui::FfmpegMenu menu(k, view);
-    const auto choose = [this](const char* control) {
-        QString caption;
-        QTimer::singleShot(0, [&caption] {
-            auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            ASSERT_NE(popup, nullptr);
-            auto* copy = popup->findChild<QAction*>(QStringLiteral("copyFfmpegCommand"));
-            ASSERT_NE(copy, nullptr);
-            caption = copy->text();
-            copy->trigger();
-            popup->close();
-        });
-        QWidget* w = view.widget(*k.form1.find(QLatin1String(control)));
-        QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(3, 3),
-                                w->mapToGlobal(QPoint(3, 3)));
-        QApplication::sendEvent(w, &click);
-        return caption;
-    };
-    services.clipboard.setText("kept");
-    EXPECT_EQ(choose("DivXBox"), "Copy ffmpeg command");
-    EXPECT_EQ(services.clipboard.text(), "kept");
-    ASSERT_EQ(services.messages.shown.size(), 1u);
-    EXPECT_TRUE(
-        services.messages.shown[0].text.startsWith("No ffmpeg command: these settings "
-                                                   "leave 0 kbit/s for the video"));
-    for (const auto& [field, typed] : {std::pair{"SS", "20"}, {"groesse", "4"}})
-        k.rt.userType(k.form1.get<forms::TextBox>(field), typed);
-    QTest::mouseClick(view.widget(*k.form1.find("french")), Qt::LeftButton);
-    EXPECT_EQ(choose("DivXbutton"), "Copier la commande ffmpeg");
-    EXPECT_TRUE(services.clipboard.text().contains("-b:v 1667k") &&
-                services.clipboard.text().contains("'input.vob'"))
-        << qPrintable(services.clipboard.text());
-}
-
 // The program run without a display, its settings under configHome; what it printed, as bytes.
 QByteArray runKorvel(const QStringList& args, int expectedStatus, const QString& configHome = {}) {
     QProcess p;
@@ -320,14 +281,17 @@ TEST(CommandLine, AnswersAsTheWindowOrRefuses) {
          "\"60:00:00\"\n"},
         {bitrate("01:30:00", "200000", "96"), 2,
          "korvel: --size takes a number of MB from 0 to 100000, not \"200000\"\n"},
-        {bitrate("01:30:00", "700", "96.5"), 2,
-         "korvel: --audio takes a whole number of kbit/s, 0 or more, not \"96.5\"\n"},
+        {bitrate("01:30:00", "700", "96.5"), 0, "980\n"},
+        {bitrate("01:30:00", "700", "96k"), 2,
+         "korvel: --audio takes a number of kbit/s, 0 or more, not \"96k\"\n"},
         {{"--frobnicate"}, 2, "korvel: Unknown option 'frobnicate'.\nTry 'korvel --help'.\n"},
         {{"--bitrate", "--time"}, 2, "korvel: Missing value after '--time'.\nTry 'korvel --help'."},
         {{"--bitrate", "--time", "1:00:00", "--size", "7"},
          2,
          "korvel: --bitrate needs --time, --size and --audio\nTry"},
-        {{"--time", "1:00:00"}, 2, "korvel: --time, --size and --audio belong to --bitrate or"},
+        {{"--time", "1:00:00"},
+         2,
+         "korvel: --time, --size and --audio belong to --bitrate, --ffmpeg"},
         {{"--ffmpeg", "in.vob"}, 2, "korvel: --ffmpeg takes two file names"},
         {{"--ffmpeg", "--audio", "96", "in.vob", "out.avi"}, 2, "korvel: --ffmpeg takes --time,"},
         {{"--ffmpeg", "", ""}, 2, "korvel: No ffmpeg command: the input and the output need"},
@@ -372,6 +336,25 @@ TEST(CommandLine, PrintsFromTheStoredSettingsWithoutWritingThem) {
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
     EXPECT_EQ(ini.readAll(), stored);
     EXPECT_EQ(QDir(home.filePath("Korvel")).entryList(QDir::Files), QStringList{"Korvel.ini"});
+}
+
+// Without a display (none named, or one that is not there) the window cannot open: one line
+// says so, and the program ends with status 1 rather than an abort and a core dump.
+TEST(CommandLine, NoDisplayIsOneLineAndStatusOne) {
+    for (const char* display : {"", ":4093"}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM"), env.remove("WAYLAND_DISPLAY"),
+            env.insert("DISPLAY", display);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KORVEL_PROGRAM), {});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        const QString said = QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_TRUE(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1) << display;
+        EXPECT_TRUE(said.count('\n') == 1 && said.contains(display) &&
+                    said.startsWith("korvel: cannot open the display"))
+            << qPrintable(said);
+    }
 }
 
 }  // namespace
