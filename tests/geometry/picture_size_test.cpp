@@ -26,8 +26,7 @@ double side(double pixels, Shape s, bool wide) {
     return wide ? p.width : p.height;
 }
 
-// Each row: what a rule gives, and what it must give. Every documented bound is a row on each
-// side of it.
+// Each row: what a rule gives, and what it must give; every documented bound from both sides.
 TEST(PictureSize, Rules) {
     const double rows[][2] = {
         // clang-format off

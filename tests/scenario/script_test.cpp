@@ -61,8 +61,6 @@ TEST(ScriptParse, CommandsKeepTheirLineNumbers) {
     EXPECT_EQ(c[1].args, QStringList({"HH", "01"}));
     EXPECT_EQ(c[2].line, 7);
     EXPECT_EQ(c[2].args, QStringList({"bitrate", "981000 bps"}));
-    EXPECT_TRUE(c[2].isCheck());
-    EXPECT_FALSE(c[1].isCheck());
 }
 
 TEST(ScriptParse, KeywordsAndNumbersAreReadWhileParsing) {
