@@ -1,7 +1,5 @@
 // Bits per pixel: recomputed from bitrate, frame rate and pixel count, or typed to drive the
 // resolution (or, with no video bitrate set, the bitrate).
-#include <cmath>
-
 #include "app/korvel.h"
 #include "encoder/encoder.h"
 #include "geometry/geometry.h"
@@ -13,9 +11,9 @@ using forms::RuntimeError;
 void Geometry::bitspropixel() {
     if (st.busy) return;
     try {
-        if (leading(pixels) == 0) pixels.setText(QStringLiteral("388800"));
+        if (leading(pixels) == 0) pixels.setText(numText(kStandInPixels));
         const double b = bitsPerPixelNow();
-        if (std::abs(leading(bitsperpixel) - b) < 0.001) return;
+        if (bitsPerPixelSame(leading(bitsperpixel), b)) return;
         if (!is(st.focusField, "bitsperpixel") && ScrollBar1.value() != 0 && leading(pixels) != 0)
             bitsperpixel.setText(numText(b) + QStringLiteral(" b/px"));
     } catch (const RuntimeError&) {
@@ -50,9 +48,9 @@ void Geometry::bitsperpixelChange() {
 void Geometry::bitsperpixelEnter() {
     st.bppMode = QStringLiteral("none");
     bitsperpixelLostFocus();
-    sliderToWidth();
+    ScrollBar1.setValue(sliderForWidth(leading(Bwidth)));
     k.form1.get<forms::CheckBox>("kbpsLock").setFocus();
-    Bheight.setText(numText(2 * Int(leading(Bheight) / 2)));
+    Bheight.setText(numText(evenHeightBelow(leading(Bheight))));
 }
 
 void Geometry::bitsperpixelLostFocus() {
@@ -65,16 +63,12 @@ void Geometry::bitsperpixelLostFocus() {
     // field was edited; leaving it must free the calculator even when the value came out 0.
     st.busy = false;
     if (leading(bitsperpixel) != 0) {
-        sliderToWidth();
+        // The solver may have made the width wider than the slider reaches: it stops at its end.
+        ScrollBar1.setValue(sliderForWidth(leading(Bwidth)));
         st.focusField = QStringLiteral("none");
         st.busy = false;
         k.enc->DivX();
     }
-}
-
-// The solver may have made the width wider than the slider reaches: it stops at its end.
-void Geometry::sliderToWidth() {
-    ScrollBar1.setValue(sliderFor(leading(Bwidth)));
 }
 
 }  // namespace geometry

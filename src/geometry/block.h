@@ -1,11 +1,12 @@
 #pragma once
 
 #include "app/part.h"
+#include "geometry/picture_size.h"
 
 namespace geometry {
 
-// What the geometry handlers and the resolution solver share: the block's fields and the rules
-// that turn a width, a height, the slider and the aspect ratio into one another.
+// What the geometry handlers and the resolution solver share: the block's fields, read as the
+// numbers the picture-size rules take.
 class Block : public app::Part {
   public:
     explicit Block(app::Korvel& k);
@@ -14,25 +15,25 @@ class Block : public app::Part {
     // A state text such as focusField holds this name.
     static bool is(const QString& field, const char* name) { return field == QLatin1String(name); }
     // The aspect ratio as a plain number from the field and its unit.
-    void readAspect();
+    void readAspect() { st.aspectValue = aspectOf(leading(aspect), is(ratio.caption(), ":1")); }
     // The aspect ratio is free (held as 0).
-    bool aspectFree() const;
+    bool aspectFree() const { return st.aspectValue == 0.0f; }
     // The pixel ratio is always written with a point, whatever the user's locale: in a
     // decimal-comma locale the point would otherwise pass as a digit-group separator.
-    double pixelRatio() const;
-    // An even height for a width.
-    double heightFromWidth(double width) const;
-    // A width, a multiple of 4, for a height.
-    double widthFromHeight(double height) const;
-    // The width the slider stands for, a multiple of 4.
-    static double widthFromSlider(double value) { return 4 * Int(value / 4 + 0.5); }
-    static double evenHeight(double height) { return 2 * Int(height / 2 + 0.5); }
-    // The slider position for a width: the whole number, within the slider's 0 to 2000.
-    static qint64 sliderFor(double width);
-    // Bit/s over pixels per second, cut (not rounded) to 4 decimals.
-    double bitsPerPixelNow() const;
+    double pixelRatio() const {
+        if (st.pixelRatio.isEmpty()) return 1;
+        return forms::num::locale(st.pixelRatio, forms::NumberLocale::point());
+    }
+    // The shape of the picture from the aspect ratio read last and the pixel ratio.
+    Shape shape() const { return {st.aspectValue, pixelRatio()}; }
+    // Bits per pixel from the bitrate, frame rate and pixel count fields.
+    double bitsPerPixelNow() const {
+        return bitsPerPixel(leading(bitrate), leading(framerate), leading(pixels));
+    }
     // The pixel count of the width and height fields.
-    void showPixels();
+    void showPixels() {
+        pixels.setText(numText(leading(Bwidth) * leading(Bheight)) + QStringLiteral(" px"));
+    }
     // Sizes the preview window to the width and height fields.
     void fitPreview();
 

@@ -10,6 +10,12 @@ Geometry::Geometry(app::Korvel& k) : Block(k) {
 }
 
 void Geometry::wire() {
+    // Of the keys, only Enter does anything in these fields.
+    const auto onEnter = [](forms::TextBox& field, std::function<void()> handle) {
+        field.onKeyDown = [handle](int key) {
+            if (key == Enter) handle();
+        };
+    };
     aspect.onChange = [this] { aspectChange(); };
     k.form1.get<forms::Picture>("asp43").onClick = [this] { presetClick("1.3333", "133.33"); };
     k.form1.get<forms::Picture>("asp169").onClick = [this] { presetClick("1.7778", "177.78"); };
@@ -21,12 +27,8 @@ void Geometry::wire() {
     Bheight.onChange = [this] { heightChange(); };
     Bwidth.onLostFocus = [this] { widthLostFocus(); };
     Bheight.onLostFocus = [this] { heightLostFocus(); };
-    Bwidth.onKeyDown = [this](int key) {
-        if (key == Enter) widthEnter();
-    };
-    Bheight.onKeyDown = [this](int key) {
-        if (key == Enter) heightEnter();
-    };
+    onEnter(Bwidth, [this] { widthEnter(); });
+    onEnter(Bheight, [this] { heightEnter(); });
     ScrollBar1.onChange = [this] { sliderChange(); };
     ScrollBar1.onScroll = [this] {
         if (!is(st.focusField, "bitsperpixel")) size();
@@ -38,23 +40,17 @@ void Geometry::wire() {
     bitsperpixel.onChange = [this] { bitsperpixelChange(); };
     bitsperpixel.onLostFocus = [this] { bitsperpixelLostFocus(); };
     // The comma key needs nothing of its own: the change handling turns a typed comma into a point.
-    bitsperpixel.onKeyDown = [this](int key) {
-        if (key == Enter) bitsperpixelEnter();
-    };
+    onEnter(bitsperpixel, [this] { bitsperpixelEnter(); });
 
     framerate.onGotFocus = [this] { framerateGotFocus(); };
     framerate.onLostFocus = [this] { framerateLostFocus(); };
-    framerate.onKeyDown = [this](int key) {
-        if (key == Enter) framerateLostFocus();
-    };
+    onEnter(framerate, [this] { framerateLostFocus(); });
     framerate.onChange = [this] { framerateChange(); };
 
     bitrate.onGotFocus = [this] { bitrateGotFocus(); };
     bitrate.handsFocusOn = [] { return true; };  // the bitrate is typed in kbit/s
     bitrate.onLostFocus = [this] { bitrateLostFocus(); };
-    bitrate.onKeyDown = [this](int key) {
-        if (key == Enter) bitrateEnter();
-    };
+    onEnter(bitrate, [this] { bitrateEnter(); });
     bitrate.onChange = [this] { bitrateChange(); };
 
     k.form1.get<forms::Button>("pic_calc").onClick = [this] { calculatorClick(); };

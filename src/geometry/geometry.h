@@ -38,7 +38,6 @@ class Geometry : public Block {
     void bitsperpixelChange();
     void bitsperpixelEnter();
     void bitsperpixelLostFocus();
-    void sliderToWidth();
     // rates.cpp
     void framerateGotFocus();
     void framerateLostFocus();

@@ -18,7 +18,7 @@ void Geometry::size() {
         fitPreview();
         if (!aspectFree()) {
             Bwidth.setText(numText(widthFromSlider(ScrollBar1.value())));
-            Bheight.setText(numText(heightFromWidth(ScrollBar1.value())));
+            Bheight.setText(numText(otherSide(Held::Width, ScrollBar1.value(), shape())));
         }
         showPixels();
         bitspropixel();
@@ -36,13 +36,13 @@ void Geometry::size2() {
         if (!aspectFree()) {
             if (is(st.focusField, "sizebutton")) return;
             if (is(st.focusField, "Bwidth")) {
-                Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
+                Bheight.setText(numText(otherSide(Held::Width, leading(Bwidth), shape())));
             } else if (is(st.focusField, "Bheight")) {
-                Bwidth.setText(numText(widthFromHeight(leading(Bheight))));
+                Bwidth.setText(numText(otherSide(Held::Height, leading(Bheight), shape())));
             } else if (is(st.focusField, "bitsperpixel")) {
                 st.busy = false;
                 bitsperpixelChange();
-                Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
+                Bheight.setText(numText(otherSide(Held::Width, leading(Bwidth), shape())));
             }
         }
         showPixels();

@@ -23,7 +23,8 @@ void Geometry::aspectChange() {
             }
         }
         readAspect();
-        if (!aspectFree()) Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
+        if (!aspectFree())
+            Bheight.setText(numText(otherSide(Held::Width, leading(Bwidth), shape())));
         size();
         k.enc->DivX();
         k.res->resolution();
@@ -55,8 +56,8 @@ void Geometry::widthChange() {
     if (leading(Bwidth) < 10) return;
     // Clamped before it is written back: a width of 16 digits or more would come back in exponent
     // form, which reads as its first digit.
-    if (!aspectFree() && leading(Bwidth) > 2000) {
-        Bwidth.setText(QStringLiteral("2000"));
+    if (!aspectFree() && leading(Bwidth) > kWidest) {
+        Bwidth.setText(numText(kWidest));
         return;
     }
     Bwidth.setText(numText(leading(Bwidth)));
@@ -65,10 +66,10 @@ void Geometry::widthChange() {
         showPixels();
         return;
     }
-    if (leading(Bwidth) > 2000) Bwidth.setText(QStringLiteral("2000"));
+    if (leading(Bwidth) > kWidest) Bwidth.setText(numText(kWidest));
     if (leading(Bwidth) != 0) store(QStringLiteral("width"), Bwidth.text());
     if (std::abs(ScrollBar1.value() - leading(Bwidth)) >= 1) {
-        ScrollBar1.setValue(sliderFor(leading(Bwidth)));
+        ScrollBar1.setValue(sliderForWidth(leading(Bwidth)));
         Bwidth.setCaret(int(Bwidth.text().size()));
         if (is(st.focusField, "Bwidth")) size2();
         bitspropixel();
@@ -90,8 +91,7 @@ void Geometry::heightChange() {
             size2();
             return;
         }
-        const double s = div(leading(Bheight) * double(st.aspectValue), pixelRatio());
-        ScrollBar1.setValue(s <= 2000 ? qint64(Int(s + 0.5)) : 2000);
+        ScrollBar1.setValue(sliderForHeight(leading(Bheight), shape(), Halves::Up));
         Bheight.setCaret(int(Bheight.text().size()));
         if (leading(Bheight) != 0) store(QStringLiteral("height"), Bheight.text());
     } catch (const RuntimeError&) {
@@ -102,10 +102,9 @@ void Geometry::heightChange() {
 void Geometry::heighteingabe() {
     try {
         if (aspectFree()) return;
-        if (is(ratio.caption(), ":1")) st.aspectValue = float(leading(aspect));
-        if (is(ratio.caption(), ":100")) st.aspectValue = float(leading(aspect) / 100);
-        const double s = div(leading(Bheight) * double(st.aspectValue), pixelRatio());
-        ScrollBar1.setValue(s <= 2000 ? whole(s) : 2000);
+        if (is(ratio.caption(), ":1")) st.aspectValue = aspectOf(leading(aspect), true);
+        if (is(ratio.caption(), ":100")) st.aspectValue = aspectOf(leading(aspect), false);
+        ScrollBar1.setValue(sliderForHeight(leading(Bheight), shape(), Halves::ToEven));
     } catch (const RuntimeError&) {
         feature(QStringLiteral("Featurename: 'heighteingabe'"));
     }
@@ -146,7 +145,7 @@ void Geometry::widthLostFocus() {
         if (is(Bwidth.text(), "0")) Bwidth.setText(QStringLiteral("8"));
         if (aspectFree()) return;
         const bool moved = std::abs(ScrollBar1.value() - leading(Bwidth)) >= 4;
-        if (moved) ScrollBar1.setValue(sliderFor(leading(Bwidth)));
+        if (moved) ScrollBar1.setValue(sliderForWidth(leading(Bwidth)));
         st.busy = true;
         Bwidth.setText(numText(widthFromSlider(ScrollBar1.value())));
         Bheight.setText(numText(evenHeight(leading(Bheight))));
@@ -185,11 +184,10 @@ void Geometry::sliderChange() {
     try {
         // The far left end stands for the smallest width, as the first step does: no picture is
         // 0 pixels wide.
-        if (ScrollBar1.value() <= 1) {
-            ScrollBar1.setValue(8);
-            return;
-        }
-        ScrollBar1.setValue(qint64(widthFromSlider(ScrollBar1.value())));
+        const qint64 released = ScrollBar1.value();
+        ScrollBar1.setValue(sliderSnap(released));
+        // At the far left end the snap's own change has refreshed the block.
+        if (released <= 1) return;
         size();
         scrollvalue.setText(numText(ScrollBar1.value()));
     } catch (const RuntimeError&) {

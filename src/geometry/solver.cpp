@@ -1,8 +1,5 @@
 #include "geometry/solver.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include "app/korvel.h"
 #include "encoder/encoder.h"
 
@@ -16,8 +13,8 @@ void Solver::resolution() {
     if (st.busy) return;
     try {
         if (is(st.focusField, "none") && !bitsperpixel.text().isEmpty()) bitsPerPixelShown();
-        if (is(st.focusField, "Bwidth")) fromWidth();
-        if (is(st.focusField, "Bheight")) fromHeight();
+        if (is(st.focusField, "Bwidth")) fromSide(Held::Width);
+        if (is(st.focusField, "Bheight")) fromSide(Held::Height);
         if (is(st.focusField, "bitsperpixel") && leading(bitsperpixel) != 0) fromBitsPerPixel();
     } catch (const RuntimeError&) {
         // Every busy the solver sets is its own: an error must not leave the fields deaf.
@@ -37,21 +34,18 @@ void Solver::bitsPerPixelShown() {
     debug(QStringLiteral("resolution #2"));
 }
 
-void Solver::fromWidth() {
-    debug(QStringLiteral("resolution #3"));
+// The other side follows the one the user holds, then bits per pixel.
+void Solver::fromSide(Held held) {
+    const bool width = held == Held::Width;
+    debug(width ? QStringLiteral("resolution #3") : QStringLiteral("resolution #4"));
     if (aspectFree()) return;
     st.busy = true;
-    Bheight.setText(numText(heightFromWidth(leading(Bwidth))));
-    pixels.setText(numText(leading(Bwidth) * leading(Bheight)));
-    bitsperpixel.setText(numText(bitsPerPixelNow()) + QStringLiteral(" b/px"));
-    st.busy = false;
-}
-
-void Solver::fromHeight() {
-    debug(QStringLiteral("resolution #4"));
-    if (aspectFree()) return;
-    st.busy = true;
-    Bwidth.setText(numText(widthFromHeight(leading(Bheight))));
+    if (width) {
+        Bheight.setText(numText(otherSide(held, leading(Bwidth), shape())));
+        pixels.setText(numText(leading(Bwidth) * leading(Bheight)));
+    } else {
+        Bwidth.setText(numText(otherSide(held, leading(Bheight), shape())));
+    }
     bitsperpixel.setText(numText(bitsPerPixelNow()) + QStringLiteral(" b/px"));
     st.busy = false;
 }
@@ -63,8 +57,7 @@ void Solver::fromBitsPerPixel() {
     const double bpp = leading(bitsperpixel), fps = leading(framerate);
     if (is(st.bppMode, "nokbps")) {
         // The video bitrate's own bounds hold here too: its handler may not run to clamp it.
-        const double rate = Int(fps * leading(pixels) * bpp / 1000);
-        kbitps.setText(numText(std::clamp(rate, 0.0, 16000.0)));
+        kbitps.setText(numText(videoKbpsFor(bpp, fps, leading(pixels))));
         st.busy = false;
         return;
     }
@@ -73,15 +66,12 @@ void Solver::fromBitsPerPixel() {
         message(QStringLiteral("ERROR: aspect ratio = 0"));
         return;
     }
-    const double perFrame = div(Int(leading(bitrate)), bpp * fps);
+    const double perFrame = pixelsPerFrame(leading(bitrate), bpp, fps);
     if (perFrame == 0) return;
-    const double aspectValue = double(st.aspectValue);
-    const double w = std::sqrt(div(perFrame, pixelRatio()) * aspectValue);
-    // Less than a pixel a side is no picture: writing it would send the zero pixel count and
-    // this solver chasing each other. Stop as when nothing fits.
-    if (Int(w) < 1 || Int(div(w, aspectValue)) < 1) return;
-    Bwidth.setText(numText(Int(w)));
-    Bheight.setText(numText(Int(div(w, aspectValue))));
+    const std::optional<PictureSize> size = sizeForPixels(perFrame, shape());
+    if (!size) return;
+    Bwidth.setText(numText(size->width));
+    Bheight.setText(numText(size->height));
     st.busy = false;
     pixels.setText(numText(Int(leading(Bwidth) * leading(Bheight))));
     k.enc->DivX();

@@ -13,8 +13,7 @@ class Solver : public Block {
 
   private:
     void bitsPerPixelShown();
-    void fromWidth();
-    void fromHeight();
+    void fromSide(Held held);
     void fromBitsPerPixel();
 };
 

@@ -1,11 +1,7 @@
 #pragma once
 
-#include <QMap>
 #include <QString>
-#include <optional>
 #include <ostream>
-
-#include "platform/services.h"
 
 // Runs scenario files against the whole program with the in-memory services.
 namespace scenario {
@@ -31,10 +27,5 @@ Status runText(const QString& name, const QString& text, const Output& o, const 
 
 // Reads and runs one file; path is also its name in the messages.
 Status runFile(const QString& path, const Output& o, const Options& opts);
-
-// Reads the values of a registry file (for `registry-file`) into values; the reason when it
-// cannot. The one place where registry files are read.
-std::optional<QString> loadRegistryFile(const QString& path,
-                                        QMap<QString, platform::RegValue>& values);
 
 }  // namespace scenario

@@ -24,46 +24,20 @@ std::optional<QString> splitWords(const QString& line, std::vector<Word>& words)
 // always when forceQuotes). Every text the runner prints goes through this.
 QString quoted(const QString& text, bool forceQuotes = false);
 
+// The verbs, one row each in the table of verbs.cpp.
+// clang-format off
 enum class Verb {
-    // Set-up.
-    Locale,
-    Store,
-    Registry,
-    RegistryFile,
-    Calculator,
-    Links,
-    Random,
-    Screen,
-    // Running.
-    Start,
-    Restart,
-    Focus,
-    Type,
-    Paste,
-    Clear,
-    Key,
-    Click,
-    DblClick,
-    Mouse,
-    Scroll,
-    Tick,
-    Close,
-    // Checks.
-    Expect,
-    ExpectVar,
-    ExpectStore,
-    ExpectMessage,
-    ExpectMessageTitle,
-    ExpectNoMessage,
-    ExpectClipboard,
-    ExpectLog,
-    ExpectOpened,
-    ExpectFocus,
-    ExpectEnded,
-    ExpectRunning,
-    // Output only.
+    // set-up
+    Locale, Store, Registry, RegistryFile, Calculator, Links, Random, Screen,
+    // running
+    Start, Restart, Focus, Type, Paste, Clear, Key, Click, DblClick, Mouse, Scroll, Tick, Close,
+    // checks
+    Expect, ExpectVar, ExpectStore, ExpectMessage, ExpectMessageTitle, ExpectNoMessage,
+    ExpectClipboard, ExpectLog, ExpectOpened, ExpectFocus, ExpectEnded, ExpectRunning,
+    // output only
     Print
 };
+// clang-format on
 
 struct Command {
     int line = 0;
