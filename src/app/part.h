@@ -9,6 +9,9 @@
 namespace app {
 
 class Korvel;
+namespace settings {
+struct Setting;
+}
 
 // Base of every subsystem: the program root, the shared state and the number and message helpers
 // all behaviour code uses, in the user's locale.
@@ -42,6 +45,7 @@ class Part {
     void feature(const QString& nameLine, int breaks = 1);
     void debug(const QString& line);  // a debug-log line while debugMode is on
     QString stored(const QString& key, const QString& fallback) const;
+    QString stored(const settings::Setting& s) const;  // with the settings table's fallback
     void store(const QString& key, const QString& value);
     bool german() const { return st.currentLanguage == QLatin1String("german"); }
 };

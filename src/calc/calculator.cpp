@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "calc/bitrate.h"
 #include "encoder/encoder.h"
 
@@ -416,8 +417,8 @@ void Calculator::lockClick() {
             OptionTime.setEnabled(true);
             OptionSize.setEnabled(true);
             const auto& loc = rt.locale();
-            OptionSize.setValue(forms::num::toBool(stored("lock2", "False"), loc));
-            OptionTime.setValue(forms::num::toBool(stored("lock3", "False"), loc));
+            OptionSize.setValue(forms::num::toBool(stored(app::settings::setting("lock2")), loc));
+            OptionTime.setValue(forms::num::toBool(stored(app::settings::setting("lock3")), loc));
             if (OptionTime.value()) setTimeEditable(false);
         }
         store(QStringLiteral("lock1"),

@@ -5,10 +5,13 @@
 #include <random>
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "platform/memory_services.h"
 
 namespace calc {
 namespace {
+constexpr const char* kAlgDefault = app::settings::fallback("alg1");
+constexpr const char* kAlg2Default = app::settings::fallback("alg2");
 
 // Play time, audio and size as typed, the constants Alg and Alg2, and what the bitrate field shows
 // (-1: not known beforehand).

@@ -1,0 +1,60 @@
+#include "app/settings_table.h"
+
+#include "app/korvel.h"
+
+namespace app::settings {
+using forms::CheckBox;
+using forms::OptionButton;
+using forms::TextBox;
+
+forms::Window& windowOf(const Korvel& k, const Setting& s) {
+    const std::string_view w = s.window ? s.window : "Form1";
+    return w == "Form3" ? k.form3 : w == "Form2" ? k.form2 : k.form1;
+}
+
+QString read(const platform::SettingsStore& store, const Setting& s) {
+    return store.read(QLatin1String(s.key), QLatin1String(s.fallback));
+}
+
+QString controlValue(const Korvel& k, const Setting& s) {
+    const forms::Window& w = windowOf(k, s);
+    const QLatin1String name(s.control);
+    switch (s.kind) {
+        case Kind::Text:
+            return w.get<TextBox>(name).text();
+        case Kind::Check:
+            return QString::number(w.get<CheckBox>(name).value());
+        case Kind::Option:
+            return w.get<OptionButton>(name).value() ? QStringLiteral("True")
+                                                     : QStringLiteral("False");
+        case Kind::Caption:
+            return w.get<forms::Control>(name).caption();
+        case Kind::Own:
+            break;
+    }
+    return {};
+}
+
+void setControl(Korvel& k, const Setting& s, const QString& text) {
+    forms::Window& w = windowOf(k, s);
+    const QLatin1String name(s.control);
+    const forms::NumberLocale& locale = k.rt.locale();
+    switch (s.kind) {
+        case Kind::Text:
+            w.get<TextBox>(name).setText(text);
+            break;
+        case Kind::Check:
+            w.get<CheckBox>(name).setValue(forms::num::whole(forms::num::locale(text, locale)));
+            break;
+        case Kind::Option:
+            w.get<OptionButton>(name).setValue(forms::num::toBool(text, locale));
+            break;
+        case Kind::Caption:
+            w.get<forms::Control>(name).setCaption(text);
+            break;
+        case Kind::Own:
+            break;
+    }
+}
+
+}  // namespace app::settings
