@@ -8,6 +8,7 @@
 #include "calc/calculator.h"
 #include "encoder/encoder.h"
 #include "geometry/geometry.h"
+#include "i18n/captions.h"
 #include "i18n/languages.h"
 
 namespace app {
@@ -251,9 +252,7 @@ bool Lifecycle::clearPass() {
     f1.get<CheckBox>("Profile").setValue(0);
     reset(pick({"MKI"}));
     text("DivXBox").setText(
-        st.currentLanguage == QLatin1String("english")
-            ? QStringLiteral("Use this String in DivX 5.05")
-            : QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden."));
+        QString::fromUtf8(i18n::clearAllHint(st.currentLanguage == QLatin1String("english"))));
     reset(pick({"width", "height"}));
     text("pixels").setText(
         QString::number(settings::fallbackNumber("width") * settings::fallbackNumber("height")) +

@@ -7,16 +7,11 @@
 #include "app/settings_table.h"
 #include "calc/bitrate.h"
 #include "encoder/encoder.h"
+#include "i18n/captions.h"
 
 namespace calc {
 using forms::RuntimeError;
 using forms::TextBox;
-
-namespace {
-const QString kGermanHint =
-    QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
-const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
-}  // namespace
 
 Calculator::Calculator(app::Korvel& k)
     : Part(k),
@@ -137,7 +132,7 @@ void Calculator::rechnen() {
 }
 
 void Calculator::writeHint() {
-    DivXBox.setText(german() ? kGermanHint : kEnglishHint);
+    DivXBox.setText(QString::fromUtf8(i18n::divxHint(german() ? i18n::German : i18n::English)));
 }
 
 void Calculator::pointForm(TextBox& field) {

@@ -1,15 +1,10 @@
 #include "app/korvel.h"
 #include "encoder/cycle.h"
 #include "encoder/encoder.h"
+#include "i18n/captions.h"
 
 namespace encoder {
 using forms::CheckBox;
-
-namespace {
-const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
-const QString kGermanHint =
-    QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
-}  // namespace
 
 void Encoder::wireButtons() {
     ButtonVBR.onClick = [this] { vbrClick(); };
@@ -118,7 +113,8 @@ void Encoder::copyClick() {
     try {
         DivX();
         const QString s = DivXBox.text();
-        if (s == kEnglishHint || s == kGermanHint || s == QLatin1String("ERROR")) {
+        const auto hint = [](i18n::Language l) { return QString::fromUtf8(i18n::divxHint(l)); };
+        if (s == hint(i18n::English) || s == hint(i18n::German) || s == QLatin1String("ERROR")) {
             DivXbutton.setBackColor(forms::colors::red);
             return;
         }
