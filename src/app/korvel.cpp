@@ -115,11 +115,17 @@ void Korvel::start() {
 
 void Korvel::userClose(forms::Window& w) {
     if (!w.visible()) return;
+    // As with a click on the exit button, the field being edited finishes its edit first (an
+    // emptied size gets its 0 back), so no half-typed value is stored.
+    if (auto& exit = form1.get<forms::Button>("exit"); &w == &form1 && rt.canTakeFocus(exit))
+        rt.userFocus(exit);
     rt.dispatch([this, &w] {
-        if (&w == &form1)
+        if (&w == &form1) {
             life->exitCommand();
-        else
+        } else {
+            rt.raise(w.name(), "Unload", w.onUnload);
             w.hide();
+        }
     });
 }
 

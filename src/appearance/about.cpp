@@ -31,8 +31,12 @@ About::About(app::Korvel& k) : Part(k), w(k.about) {
     for (const auto& [name, target] : targets) {
         auto& link = w.get<Label>(QLatin1String(name));
         link.setPointer(forms::Pointer::Hand);
-        link.onClick = [this, target = target] {
-            this->k.sv.launcher.open(QString::fromUtf8(target));
+        link.onClick = [this, target = QString::fromUtf8(target)] {
+            // A link that leads nowhere says so; a documentation file is named by its name.
+            if (this->k.sv.launcher.open(target)) return;
+            const QString doc = QStringLiteral("doc:");
+            const QString shown = target.startsWith(doc) ? target.mid(doc.size()) : target;
+            message(QStringLiteral("Sorry, nothing could open %1 :-(").arg(shown));
         };
         link.onMouseMove = [&link](const forms::MouseArgs&) {
             link.setForeColor(Color::rgb(200, 200, 255));
@@ -44,8 +48,10 @@ About::About(app::Korvel& k) : Part(k), w(k.about) {
         drag(m);
     };
     w.onMouseUp = [this](const forms::MouseArgs&) { moving_ = false; };
+    // Closed by a double click or by the window system, the name stops changing.
+    w.onUnload = [this] { w.get<forms::Timer>("KorvelTimer").setEnabled(false); };
     w.onDblClick = [this] {
-        w.get<forms::Timer>("KorvelTimer").setEnabled(false);
+        w.onUnload();
         w.hide();
     };
     w.onKeyDown = forms::onEscape(w.onDblClick);

@@ -69,6 +69,7 @@ class Window {
     QString var(const QString& name) const { return vars_.value(name)(); }
 
     Handler onLoad, onDblClick;
+    Handler onUnload;  // the window system closes the window
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     // A key that the control holding the keyboard left unused (Escape on a window).
     KeyHandler onKeyDown;

@@ -75,10 +75,10 @@ class MemoryLauncher : public Launcher {
         return calculatorAvailable;
     }
     bool open(const QString& target) override {
-        opened.push_back(target);
-        return true;
+        if (linksOpen) opened.push_back(target);
+        return linksOpen;
     }
-    bool calculatorAvailable = true;
+    bool calculatorAvailable = true, linksOpen = true;
     QStringList opened;  // targets and started programs, in order ("calculator")
 };
 

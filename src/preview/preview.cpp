@@ -28,6 +28,9 @@ Preview::Preview(app::Korvel& k)
 void Preview::fit(double widthTwips, double heightTwips) {
     f2.resize(wholeTwips(widthTwips), wholeTwips(heightTwips));
     placeGrip();
+    // A picture the program makes larger stays on the screen; one the user's grip sizes is left
+    // where the user has it.
+    if (f2.visible() && !k.pv.resizing) k.keepOnScreen(f2);
 }
 
 void Preview::placeGrip() {

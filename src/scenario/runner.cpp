@@ -322,6 +322,9 @@ class FileRun {
             case Verb::Calculator:
                 sv_.launcher.calculatorAvailable = false;
                 break;
+            case Verb::Links:
+                sv_.launcher.linksOpen = false;
+                break;
             case Verb::Screen:
                 sv_.screen.area = QRect(0, 0, int(c.x) * 15, int(c.y) * 15);
                 break;

@@ -146,6 +146,7 @@ const VerbInfo kVerbs[] = {
     {"registry", Verb::Registry, 3, 3, false, "registry NAME sz TEXT | registry NAME dword N"},
     {"registry-file", Verb::RegistryFile, 1, 1, false, "registry-file PATH"},
     {"calculator", Verb::Calculator, 1, 1, false, "calculator absent"},
+    {"links", Verb::Links, 1, 1, false, "links absent"},
     {"random", Verb::Random, 1, -1, false, "random R..."},
     {"screen", Verb::Screen, 2, 2, false, "screen W H"},
     {"start", Verb::Start, 0, 0, false, "start"},
@@ -234,6 +235,7 @@ std::optional<QString> readArgs(Command& c, const std::vector<Word>& words) {
             }
             break;
         case Verb::Calculator:
+        case Verb::Links:
             if (a[0] != QLatin1String("absent")) return bad(QStringLiteral("only absent is known"));
             break;
         case Verb::Random:

@@ -31,6 +31,7 @@ enum class Verb {
     Registry,
     RegistryFile,
     Calculator,
+    Links,
     Random,
     Screen,
     // Running.

@@ -10,6 +10,7 @@
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
 #include "ui/command_line.h"
+#include "ui/display_check.h"
 #include "ui/ffmpeg_menu.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
@@ -34,7 +35,9 @@ int main(int argc, char** argv) {
         if (const std::optional<int> status = ui::answerCommandLine(words, out, err))
             return *status;
     }
+    ui::DisplayCheck display;  // no display: one line and status 1 instead of an abort
     QApplication qapp(argc, argv);
+    display.opened();
     nameTheProgram();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QFont font = QApplication::font();

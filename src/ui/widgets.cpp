@@ -1,6 +1,9 @@
 #include "ui/widgets.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QWheelEvent>
 #include <cstdlib>
 #include <utility>
@@ -58,6 +61,17 @@ template class Bound<QScrollBar>;
 
 // --- text fields ---------------------------------------------------------------------------
 
+namespace {
+// A paste with no text to give changes nothing. (Qt's one-line fields would replace a selection
+// with nothing.)
+bool usableText(const QMimeData* source) {
+    return source && source->hasText() && !source->text().isEmpty();
+}
+bool pastesNothing(QKeyEvent* e) {
+    return e->matches(QKeySequence::Paste) && !usableText(QGuiApplication::clipboard()->mimeData());
+}
+}  // namespace
+
 FieldWidget::FieldWidget(View& view, forms::TextBox& model, QWidget* parent)
     : Bound(view, model, parent) {
     QObject::connect(this, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
@@ -78,6 +92,7 @@ FieldWidget::FieldWidget(View& view, forms::TextBox& model, QWidget* parent)
 }
 
 void FieldWidget::keyPressEvent(QKeyEvent* e) {
+    if (pastesNothing(e)) return;
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
         view_.key(model_, forms::keys::Enter);
         return;
@@ -106,6 +121,14 @@ void MemoWidget::showModelText(const QString& text, int caret) {
     cursor.setPosition(std::clamp(caret, 0, int(toPlainText().size())));
     setTextCursor(cursor);
     syncing_ = false;
+}
+
+bool MemoWidget::canInsertFromMimeData(const QMimeData* source) const {
+    return usableText(source);
+}
+
+void MemoWidget::insertFromMimeData(const QMimeData* source) {
+    if (usableText(source)) QPlainTextEdit::insertFromMimeData(source);
 }
 
 // --- labels, buttons, boxes ----------------------------------------------------------------
@@ -185,6 +208,10 @@ ComboWidget::ComboWidget(View& view, forms::TextBox& model, QWidget* parent)
     });
     QObject::connect(this, &QComboBox::activated, this,
                      [this](int index) { view_.clicked(model_, itemText(index)); });
+}
+
+void ComboWidget::keyPressEvent(QKeyEvent* e) {
+    if (!pastesNothing(e)) QComboBox::keyPressEvent(e);
 }
 
 ScrollWidget::ScrollWidget(View& view, forms::ScrollBar& model, QWidget* parent)

@@ -50,6 +50,12 @@ class MemoWidget : public Bound<QPlainTextEdit> {
     MemoWidget(View& view, forms::TextBox& model, QWidget* parent);
     void showModelText(const QString& text, int caret);
 
+  protected:
+    // Takes text only: Qt's own paste dies on a clipboard that offers nothing at all, as an empty
+    // X clipboard does.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+
   private:
     bool syncing_ = false;
 };
@@ -115,6 +121,9 @@ class OptionWidget : public PressedByEnter<QRadioButton> {
 class ComboWidget : public Bound<QComboBox> {
   public:
     ComboWidget(View& view, forms::TextBox& model, QWidget* parent);
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class ScrollWidget : public Bound<QScrollBar> {

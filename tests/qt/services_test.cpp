@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QOperatingSystemVersion>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,14 +61,17 @@ TEST(QtWindowEffects, OpacityReachesTheRegisteredTopLevelWindow) {
     EXPECT_EQ(effects.setOpacity("Form2", 128), 2);
 }
 
+// Each write replaces the whole file, with the platform's line ends for the debug text's.
 TEST(FileLog, EachWriteReplacesTheWholeFileInMissingFoldersOrFails) {
     QTemporaryDir dir;
     FileLog log(dir.filePath("new/folder/log.txt"));
     ASSERT_TRUE(log.write("a long first text\rwith two lines"));
-    ASSERT_TRUE(log.write("Größe\r2"));
+    ASSERT_TRUE(log.write("Größe\rx\r\ny"));
     QFile f(log.location());
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QString("Größe\r2").toUtf8());
+    const QString eol =
+        QOperatingSystemVersion::currentType() == QOperatingSystemVersion::Windows ? "\r\n" : "\n";
+    EXPECT_EQ(f.readAll(), QString("Größe%1x%1y").arg(eol).toUtf8());
     ASSERT_TRUE(QFile(dir.filePath("plain")).open(QIODevice::WriteOnly));
     ASSERT_TRUE(QDir(dir.path()).mkdir("log.txt"));
     EXPECT_FALSE(FileLog(dir.filePath("plain/log.txt")).write("x"));
@@ -144,7 +148,8 @@ TEST(QtLauncher, StartsTheFirstCalculatorFoundThatRuns) {
 }
 #endif
 
-// The About window's documentation links find the installed files beside the program.
+// The About window's documentation links find the installed files beside the program, and
+// the source tree's only for the program in the build tree.
 TEST(QtLauncher, DocumentationLinksFindTheInstalledFiles) {
     QTemporaryDir root;
     QDir(root.path()).mkpath("bin");
@@ -156,6 +161,10 @@ TEST(QtLauncher, DocumentationLinksFindTheInstalledFiles) {
     EXPECT_EQ(QtLauncher::documentationFile("doc:user-guide.md", bin),
               QFileInfo(guide.fileName()).canonicalFilePath());
     EXPECT_TRUE(QtLauncher::documentationFile("doc:missing.md", bin).isEmpty());
+    EXPECT_TRUE(QtLauncher::documentationFile("doc:README.md", bin).isEmpty());
+    const QString inBuild = QCoreApplication::applicationDirPath();
+    EXPECT_TRUE(QtLauncher::documentationFile("doc:user-guide.md", inBuild)
+                    .endsWith("/docs/user-guide.md"));
     EXPECT_TRUE(QtLauncher::documentationFile("https://example.org", bin).isEmpty());
 }
 

@@ -374,4 +374,23 @@ TEST(CommandLine, PrintsFromTheStoredSettingsWithoutWritingThem) {
     EXPECT_EQ(QDir(home.filePath("Korvel")).entryList(QDir::Files), QStringList{"Korvel.ini"});
 }
 
+// Without a display (none named, or one that is not there) the window cannot open: one line
+// says so, and the program ends with status 1 rather than an abort and a core dump.
+TEST(CommandLine, NoDisplayIsOneLineAndStatusOne) {
+    for (const char* display : {"", ":4093"}) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("QT_QPA_PLATFORM"), env.remove("WAYLAND_DISPLAY"),
+            env.insert("DISPLAY", display);
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KORVEL_PROGRAM), {});
+        ASSERT_TRUE(p.waitForFinished(10000));
+        const QString said = QString::fromLocal8Bit(p.readAllStandardError());
+        EXPECT_TRUE(p.exitStatus() == QProcess::NormalExit && p.exitCode() == 1) << display;
+        EXPECT_TRUE(said.count('\n') == 1 && said.contains(display) &&
+                    said.startsWith("korvel: cannot open the display"))
+            << qPrintable(said);
+    }
+}
+
 }  // namespace

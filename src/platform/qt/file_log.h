@@ -4,10 +4,10 @@
 
 namespace platform {
 
-// The debug text in "log.txt" in the user's application data folder, replaced whole on every
-// write: a new file is written beside it and renamed over the old one, so a reader never sees
-// half a log. The folder depends on the application's organisation and name, which must be set
-// before this is created.
+// The debug text in "log.txt", with the platform's line ends, in the user's application data
+// folder, replaced whole on every write: a new file is written beside it and renamed over the old
+// one, so a reader never sees half a log. The folder depends on the application's organisation and
+// name, which must be set before this is created.
 class FileLog : public LogFile {
   public:
     FileLog();

@@ -48,11 +48,17 @@ QString QtLauncher::documentationFile(const QString& target, const QString& prog
     static const QString prefix = QStringLiteral("doc:");
     if (!target.startsWith(prefix)) return {};
     const QString name = target.mid(prefix.size());
-    const QDir dir(programDir);
-    for (const QString& candidate :
-         {dir.filePath(QStringLiteral("../share/doc/korvel/") + name),
-          QDir(QStringLiteral(KORVEL_SOURCE_DIR)).filePath(QStringLiteral("docs/") + name),
-          QDir(QStringLiteral(KORVEL_SOURCE_DIR)).filePath(name)})
+    const QString program = QDir(programDir).canonicalPath();
+    const QString build = QDir(QStringLiteral(KORVEL_BUILD_DIR)).canonicalPath();
+    QStringList candidates;
+    if (!build.isEmpty() && (program == build || program.startsWith(build + QLatin1Char('/')))) {
+        const QDir source(QStringLiteral(KORVEL_SOURCE_DIR));
+        candidates << source.filePath(QStringLiteral("docs/") + name) << source.filePath(name);
+    } else {
+        candidates
+            << QDir(programDir).filePath(QStringLiteral(KORVEL_DOCS_FROM_PROGRAM "/") + name);
+    }
+    for (const QString& candidate : candidates)
         if (QFileInfo::exists(candidate)) return QFileInfo(candidate).canonicalFilePath();
     return {};
 }

@@ -23,8 +23,8 @@ class QtLauncher : public Launcher {
     // The full paths of those that exist in the search folders, in the same order.
     QStringList calculatorPaths() const;
     // A "doc:NAME" target: the installed documentation file NAME beside the program
-    // (../share/doc/korvel/NAME), or the source tree's when run from a build.
-    // Empty when there is none.
+    // (../share/doc/korvel/NAME), or the source tree's when the program runs from the build
+    // tree. Empty when there is none.
     static QString documentationFile(const QString& target, const QString& programDir);
 
   private:
