@@ -45,7 +45,7 @@ TextBox& Lifecycle::field(const Setting& s) {
 
 // Read with "none": whether the key is there at all.
 bool Lifecycle::versionStored() const {
-    return stored(setting("version").key, "none") != QLatin1String("none");
+    return k.sv.store.read(setting("version").key, "none") != QLatin1String("none");
 }
 
 // An unclean end of the last run (no exit command since the last start) erases the store, as
@@ -54,7 +54,8 @@ bool Lifecycle::versionStored() const {
 void Lifecycle::checkMarker() {
     const double before = locale(stored(setting("version")));
     const double difference = versionNumber() - before;
-    if (difference > 0 && locale(stored(setting("MKI").key, "0")) > 0) k.sv.store.eraseAll();
+    if (difference > 0 && locale(k.sv.store.read(setting("MKI").key, "0")) > 0)
+        k.sv.store.eraseAll();
     store(setting("version").key, numText(difference));
 }
 
@@ -89,8 +90,8 @@ void Lifecycle::restore() {
     if (mode == QLatin1String("min")) k.look->sizeMin();
 
     restore(rows("lock1", "lock1"));
-    // The options count only under the lock, size before time: with both stored as selected,
-    // the time, selected last, is the one that stays.
+    // Under the lock the options are read again, size before time, after the lock's click has
+    // selected them: a stored option the click could not read fails start-up here.
     if (f1.get<CheckBox>("kbpsLock").value() == 1) restore(rows("lock2", "lock3"));
     store(setting("cleared").key, "0");
 
@@ -187,25 +188,22 @@ void Lifecycle::readAspectValue() {
 }
 
 // Each key on its own: a value that cannot be read is left out, the others are written.
-void Lifecycle::save(Picked picked) {
-    for (const Setting* s : picked) {
-        try {
-            store(s->key, settings::controlValue(k, *s));
-        } catch (const RuntimeError&) {
-        }
+void Lifecycle::put(const Setting& s, const std::function<QString()>& value) {
+    try {
+        store(s.key, value());
+    } catch (const RuntimeError&) {
     }
+}
+
+void Lifecycle::save(Picked picked) {
+    for (const Setting* s : picked)
+        put(*s, [&] { return settings::controlValue(k, *s); });
 }
 
 // The exit command writes its keys in an order of its own.
 void Lifecycle::exitCommand() {
     const Setting& cleared = setting("cleared");
     if (stored(cleared) == QLatin1String(cleared.fallback)) k.endProgram(true);
-    const auto put = [this](const Setting& s, const std::function<QString()>& value) {
-        try {
-            store(s.key, value());
-        } catch (const RuntimeError&) {
-        }
-    };
     save(pick({"HH", "MM", "SS"}));
     put(setting("seconds"), [&] {
         return numText(locale(field(setting("HH"))) * 3600 + locale(field(setting("MM"))) * 60 +

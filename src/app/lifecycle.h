@@ -33,6 +33,7 @@ class Lifecycle : public Part {
     void checkMarker();
     void restore();
     void restore(std::span<const settings::Setting> rows);
+    void put(const settings::Setting& s, const std::function<QString()>& value);
     void save(Picked settings);
     bool clearPass();
     void reset(Picked settings);

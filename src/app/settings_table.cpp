@@ -4,16 +4,15 @@
 
 namespace app::settings {
 using forms::CheckBox;
-using forms::OptionButton;
 using forms::TextBox;
+
+QString read(const platform::SettingsStore& store, const Setting& s) {
+    return store.read(QLatin1String(s.key), QLatin1String(s.fallback));
+}
 
 forms::Window& windowOf(const Korvel& k, const Setting& s) {
     const std::string_view w = s.window ? s.window : "Form1";
     return w == "Form3" ? k.form3 : w == "Form2" ? k.form2 : k.form1;
-}
-
-QString read(const platform::SettingsStore& store, const Setting& s) {
-    return store.read(QLatin1String(s.key), QLatin1String(s.fallback));
 }
 
 QString controlValue(const Korvel& k, const Setting& s) {
@@ -25,8 +24,7 @@ QString controlValue(const Korvel& k, const Setting& s) {
         case Kind::Check:
             return QString::number(w.get<CheckBox>(name).value());
         case Kind::Option:
-            return w.get<OptionButton>(name).value() ? QStringLiteral("True")
-                                                     : QStringLiteral("False");
+            return QLatin1String(w.get<forms::OptionButton>(name).value() ? "True" : "False");
         case Kind::Caption:
             return w.get<forms::Control>(name).caption();
         case Kind::Own:
@@ -39,22 +37,12 @@ void setControl(Korvel& k, const Setting& s, const QString& text) {
     forms::Window& w = windowOf(k, s);
     const QLatin1String name(s.control);
     const forms::NumberLocale& locale = k.rt.locale();
-    switch (s.kind) {
-        case Kind::Text:
-            w.get<TextBox>(name).setText(text);
-            break;
-        case Kind::Check:
-            w.get<CheckBox>(name).setValue(forms::num::whole(forms::num::locale(text, locale)));
-            break;
-        case Kind::Option:
-            w.get<OptionButton>(name).setValue(forms::num::toBool(text, locale));
-            break;
-        case Kind::Caption:
-            w.get<forms::Control>(name).setCaption(text);
-            break;
-        case Kind::Own:
-            break;
-    }
+    if (s.kind == Kind::Text) w.get<TextBox>(name).setText(text);
+    if (s.kind == Kind::Check)
+        w.get<CheckBox>(name).setValue(forms::num::whole(forms::num::locale(text, locale)));
+    if (s.kind == Kind::Option)
+        w.get<forms::OptionButton>(name).setValue(forms::num::toBool(text, locale));
+    if (s.kind == Kind::Caption) w.get<forms::Control>(name).setCaption(text);
 }
 
 }  // namespace app::settings

@@ -15,15 +15,15 @@ namespace app {
 class Korvel;
 }
 
-// The settings the program keeps between runs: one row per key of the settings store, with the
-// control that shows it, the value when the key is absent and how the control holds it. Start-up
-// restores the rows in the table's order, the exit command and clear-all pick theirs out of it.
+// The settings kept between runs, one row per key of the settings store: the control that shows
+// it, the value when the key is absent and how the control holds it. Start-up restores the rows
+// in the table's order; the exit command and clear-all pick theirs out of it.
 namespace app::settings {
 
 enum class Kind {
-    Text,     // a field's text, as it stands
-    Check,    // a check box's value: "0" or "1", read back as a whole number
-    Option,   // an option button: "True" or "False"
+    Text,     // a field's text
+    Check,    // a check box's value, "0" or "1", read back as a whole number
+    Option,   // an option button, "True" or "False"
     Caption,  // a button's or label's caption
     Own,      // read and written by lines of their own beside the walks
 };
@@ -101,47 +101,39 @@ inline constexpr Setting kTable[] = {
 }  // namespace row
 using row::kTable;
 
-// Lookups by key are checked when the program is compiled: an unknown key does not compile.
-consteval std::size_t indexOf(std::string_view key) {
-    for (std::size_t i = 0; i < std::size(kTable); ++i)
-        if (key == kTable[i].key) return i;
+// Looked up when the program is compiled: an unknown key does not compile.
+consteval const Setting& setting(std::string_view key) {
+    for (const Setting& s : kTable)
+        if (key == s.key) return s;
     throw "not a key of the settings table";
 }
 
-consteval const Setting& setting(std::string_view key) {
-    return kTable[indexOf(key)];
-}
-
-// The rows from first to last, in the table's order; none of them may be one of its own.
+// The rows from first to last in the table's order, none of them one of its own.
 consteval std::span<const Setting> rows(std::string_view first, std::string_view last) {
-    const std::size_t from = indexOf(first), to = indexOf(last);
-    if (to < from) throw "a range of the settings table runs backwards";
-    for (std::size_t i = from; i <= to; ++i)
-        if (kTable[i].kind == Kind::Own) throw "a setting of its own inside a range";
-    return {kTable + from, to - from + 1};
+    const Setting *from = &setting(first), *to = &setting(last) + 1;
+    for (const Setting* s = from; s < to; ++s)
+        if (s->kind == Kind::Own) throw "a setting of its own in a range";
+    if (to <= from) throw "a range of the settings table that runs backwards";
+    return {from, to};
 }
 
-// The rows of these keys, in this order; none of them may be one of its own.
+// The rows of these keys in this order, none of them one of its own.
 template <std::size_t N>
 consteval std::array<const Setting*, N> pick(const char* const (&keys)[N]) {
     std::array<const Setting*, N> picked{};
-    for (std::size_t i = 0; i < N; ++i) {
-        picked[i] = &setting(keys[i]);
-        if (picked[i]->kind == Kind::Own) throw "a setting of its own picked";
-    }
+    for (std::size_t i = 0; i < N; ++i)
+        if ((picked[i] = &setting(keys[i]))->kind == Kind::Own) throw "a setting of its own picked";
     return picked;
 }
 
-// The value a fresh installation has: what a control's declaration starts with where it agrees.
+// A fresh installation's value, where a control's declaration starts with it too.
 consteval const char* fallback(std::string_view key) {
     return setting(key).fallback;
 }
 consteval int fallbackNumber(std::string_view key) {
     int n = 0;
-    for (const char* c = setting(key).fallback; *c; ++c) {
-        if (*c < '0' || *c > '9') throw "not a whole number";
-        n = n * 10 + (*c - '0');
-    }
+    for (const char* c = fallback(key); *c; ++c)
+        n = *c >= '0' && *c <= '9' ? n * 10 + (*c - '0') : throw "not a whole number";
     return n;
 }
 

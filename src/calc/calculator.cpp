@@ -422,27 +422,21 @@ void Calculator::lockClick() {
     }
 }
 
-namespace {
-QString boolText(bool b) {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-}  // namespace
-
 void Calculator::optionSizeClick() {
     OptionTime.setValue(false);
     setSizeEditable(false);
     setTimeEditable(true);
     locked();
-    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
-    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+    for (const auto& s : app::settings::rows("lock2", "lock3"))
+        save(s);
 }
 
 void Calculator::optionTimeClick() {
     OptionSize.setValue(false);
     setSizeEditable(true);
     setTimeEditable(false);
-    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
-    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+    for (const auto& s : app::settings::rows("lock2", "lock3"))
+        save(s);
 }
 
 void Calculator::kbitpsGotFocus() {

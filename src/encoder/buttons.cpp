@@ -1,4 +1,5 @@
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "encoder/cycle.h"
 #include "encoder/encoder.h"
 #include "i18n/captions.h"
@@ -26,12 +27,10 @@ void Encoder::wireButtons() {
         DivX();
         store(QStringLiteral("PrePro"), ButtonPre.caption());
     };
-    const std::pair<CheckBox*, const char*> motion[] = {
-        {&CheckBiDir, "BiDir"}, {&CheckGMC, "GMC"}, {&CheckQPx, "QPx"}};
-    for (const auto& [box, key] : motion) {
-        box->onClick = [this, box, key] {
+    for (const auto* s : app::settings::pick({"BiDir", "GMC", "QPx"})) {
+        k.form1.get<CheckBox>(QLatin1String(s->control)).onClick = [this, s] {
             DivX();
-            store(QLatin1String(key), QString::number(box->value()));
+            save(*s);
         };
     }
     CheckResize.onClick = [this] { resizeClick(); };
