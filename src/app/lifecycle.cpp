@@ -5,21 +5,22 @@
 #include "app/korvel.h"
 #include "app/version.h"
 #include "appearance/look.h"
-#include "calc/bitrate.h"
 #include "calc/calculator.h"
 #include "encoder/encoder.h"
 #include "geometry/geometry.h"
+#include "i18n/captions.h"
 #include "i18n/languages.h"
 
 namespace app {
 using forms::CheckBox;
 using forms::RuntimeError;
 using forms::TextBox;
+using settings::pick;
+using settings::rows;
+using settings::Setting;
+using settings::setting;
 
 namespace {
-QString boolText(bool b) {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
-}
 const QString kDebugNote = QStringLiteral("Restart Korvel to disable debugmode!");
 }  // namespace
 
@@ -38,13 +39,24 @@ QString Lifecycle::versionDigits() {
            QString::number(version::revision);
 }
 
+TextBox& Lifecycle::field(const Setting& s) {
+    return settings::windowOf(k, s).get<TextBox>(QLatin1String(s.control));
+}
+
+// Read with "none": whether the key is there at all.
+bool Lifecycle::versionStored() const {
+    return k.sv.store.read(setting("version").key, "none") != QLatin1String("none");
+}
+
 // An unclean end of the last run (no exit command since the last start) erases the store, as
-// does a newer program; a first run finds no marker and erases nothing.
+// does a newer program; a first run finds no marker and erases nothing. Settings exist once a
+// keyframe interval was stored: absent, it counts as 0 here, not as the field's 200.
 void Lifecycle::checkMarker() {
-    const double before = locale(stored("version", "170"));
+    const double before = locale(stored(setting("version")));
     const double difference = versionNumber() - before;
-    if (difference > 0 && locale(stored("MKI", "0")) > 0) k.sv.store.eraseAll();
-    store("version", numText(difference));
+    if (difference > 0 && locale(k.sv.store.read(setting("MKI").key, "0")) > 0)
+        k.sv.store.eraseAll();
+    store(setting("version").key, numText(difference));
 }
 
 void Lifecycle::load() {
@@ -64,104 +76,57 @@ void Lifecycle::load() {
     }
 }
 
+void Lifecycle::restore(std::span<const Setting> rows) {
+    for (const Setting& s : rows)
+        settings::setControl(k, s, stored(s));
+}
+
+// The table's rows in its order, with what falls between them.
 void Lifecycle::restore() {
     auto& f1 = k.form1;
-    auto& f3 = k.form3;
-    const auto text = [&](forms::Window& w, const char* name) -> TextBox& {
-        return w.get<TextBox>(QLatin1String(name));
-    };
-    const auto box = [&](forms::Window& w, const char* name) -> CheckBox& {
-        return w.get<CheckBox>(QLatin1String(name));
-    };
-    const auto number = [&](const char* key, const char* fallback) {
-        return whole(locale(stored(QLatin1String(key), QLatin1String(fallback))));
-    };
-    const auto restoreText = [&](forms::Window& w, const char* name, const char* key,
-                                 const char* fallback) {
-        text(w, name).setText(stored(QLatin1String(key), QLatin1String(fallback)));
-    };
-
-    const QString mode = stored("WinSize", "max");
+    const QString mode = stored(setting("WinSize"));
     if (mode == QLatin1String("max")) k.look->sizeMax();
     if (mode == QLatin1String("mid")) k.look->sizeMid();
     if (mode == QLatin1String("min")) k.look->sizeMin();
 
-    auto& lock = box(f1, "kbpsLock");
-    lock.setValue(number("lock1", "0"));
-    if (lock.value() == 1) {
-        f1.get<forms::OptionButton>("OptionSize")
-            .setValue(forms::num::toBool(stored("lock2", "False"), rt.locale()));
-        f1.get<forms::OptionButton>("OptionTime")
-            .setValue(forms::num::toBool(stored("lock3", "False"), rt.locale()));
-    }
-    store("cleared", "0");
+    restore(rows("lock1", "lock1"));
+    // Under the lock the options are read again, size before time, after the lock's click has
+    // selected them: a stored option the click could not read fails start-up here.
+    if (f1.get<CheckBox>("kbpsLock").value() == 1) restore(rows("lock2", "lock3"));
+    store(setting("cleared").key, "0");
 
-    restoreText(f1, "HH", "HH", "00");
-    restoreText(f1, "MM", "MM", "00");
-    restoreText(f1, "SS", "SS", "00");
-    restoreText(f1, "groesse", "size", "0");
-    restoreText(f1, "audio", "audio", "0");
-    restoreText(f1, "framerate", "framerate", "25");
-    restoreText(f1, "kbitps", "bitrate", "0");
-    auto& kbitps = text(f1, "kbitps");
-    text(f1, "hkBytesps").setText(numText(locale(kbitps) / 8));
-    if (kbitps.text() == QLatin1String("0")) text(f1, "kBytesps").setText("0");
+    restore(rows("HH", "bitrate"));
+    auto& kbitps = field(setting("bitrate"));
+    f1.get<TextBox>("hkBytesps").setText(numText(locale(kbitps) / 8));
+    if (kbitps.text() == QLatin1String("0")) f1.get<TextBox>("kBytesps").setText("0");
 
-    restoreText(f1, "aspect", "aspect", "133.33");
-    f1.get<forms::Label>("ratio").setCaption(stored("ratio", ":100"));
-    // A free aspect ratio lets the width pass the slider's end; the slider stops there rather
-    // than refusing the value and costing every stored setting.
+    restore(rows("aspect", "ratio"));
+    // The stored width sets the slider before the field. A free aspect ratio lets the width pass
+    // the slider's end; the slider stops there rather than refusing the value and costing every
+    // stored setting.
     f1.get<forms::ScrollBar>("ScrollBar1")
-        .setValue(std::clamp<qint64>(number("width", "720"), 0, 2000));
-    restoreText(f1, "Bwidth", "width", "720");
-    restoreText(f1, "Bheight", "height", "540");
-    restoreText(f1, "keyframebox", "MKI", "200");
-
-    box(f1, "CheckResize").setValue(number("resize", "0"));
-    box(f1, "CheckBiDir").setValue(number("BiDir", "1"));
-    box(f1, "CheckGMC").setValue(number("GMC", "1"));
-    box(f1, "CheckQPx").setValue(number("QPx", "1"));
-    box(f1, "CheckResize").setValue(number("resize", "0"));
-    f1.get<forms::Button>("ButtonVBR").setCaption(stored("VBR", "1pass"));
-    f1.get<forms::Button>("ButtonPre").setCaption(stored("PrePro", "None"));
-    f1.get<forms::Button>("ButtonPsy").setCaption(stored("Psy", "Fast"));
-    f1.get<forms::Button>("ButtonProfile").setCaption(stored("Profile", "None"));
-
-    auto& notebox = text(f1, "notebox");
-    notebox.setText(stored("notebox", ""));
+        .setValue(std::clamp<qint64>(whole(locale(stored(setting("width")))), 0, 2000));
+    restore(rows("width", "QPx"));
+    // Resize once more after the motion boxes, as start-up always has: their clicks leave it
+    // alone, so it gets the value it already holds and raises nothing.
+    restore(rows("resize", "resize"));
+    restore(rows("VBR", "notebox"));
+    auto& notebox = field(setting("notebox"));
     if (notebox.text() == kDebugNote) notebox.setText("debug: off");
+    restore(rows("alg1", "alg2"));
 
-    restoreText(f1, "Alg", "alg1", calc::kAlgDefault);
-    restoreText(f1, "Alg2", "alg2", calc::kAlg2Default);
-
-    f3.load();
-    box(f3, "CheckFeetback").setValue(number("Feetback", "1"));
-    f3.get<forms::Button>("ButtonPQ").setCaption(stored("PQ", "Slow"));
-    box(f3, "CheckError").setValue(number("Error", "1"));
-    box(f3, "checkCrop").setValue(number("Crop", "0"));
-    restoreText(f3, "cropTop", "top", "0");
-    restoreText(f3, "cropLeft", "left", "0");
-    restoreText(f3, "cropRight", "right", "0");
-    restoreText(f3, "cropBottom", "bottom", "0");
-    box(f3, "CheckUD").setValue(number("ud", "0"));
-    restoreText(f3, "ud1", "ud1", "-bv1");
-    restoreText(f3, "ud2", "ud2",
-                "-psy 2 -key 200 -b -g -q -sc 50 -pq 64 -vbv 6800000,6291456,4718592 -profile 0 "
-                "-nf");
-    text(f3, "SC").setText(stored("SC", "50") + QStringLiteral(" %"));
-    restoreText(f3, "PV", "PV", "1.0");
-    restoreText(f3, "modu", "mod", "0.00");
-    restoreText(f3, "Dir", "dir", "c:\\");
-    box(f3, "log").setValue(number("do_log", "1"));
-    box(f3, "MV").setValue(number("do_mv", "0"));
-    if (box(f3, "checkCrop").value() == 1) f1.get<forms::Picture>("CropPic").setVisible(true);
-
-    const qint64 t1 = whole(leading(stored("transparency1", "100 %")));
-    if (t1 < 100) text(f3, "Korveltrans").setText(numText(double(t1)) + QStringLiteral(" %"));
-    const qint64 t2 = whole(leading(stored("transparency2", "100 %")));
-    if (t2 < 100) {
-        k.form2.load();
-        text(k.form2, "transparency").setText(numText(double(t2)) + QStringLiteral(" %"));
+    k.form3.load();
+    restore(rows("Feetback", "ud2"));
+    field(setting("SC")).setText(stored(setting("SC")) + QStringLiteral(" %"));
+    restore(rows("PV", "do_mv"));
+    if (k.form3.get<CheckBox>("checkCrop").value() == 1)
+        f1.get<forms::Picture>("CropPic").setVisible(true);
+    // The windows' transparency fields apply an opacity below 100 %.
+    for (const Setting* s : {&setting("transparency1"), &setting("transparency2")}) {
+        const qint64 t = whole(leading(stored(*s)));
+        if (t >= 100) continue;
+        settings::windowOf(k, *s).load();
+        field(*s).setText(numText(double(t)) + QStringLiteral(" %"));
     }
 
     const int red = 150 + int(Int(random() * 80 + 1));
@@ -169,7 +134,7 @@ void Lifecycle::restore() {
     const int blue = 150 + int(Int(random() * 80 + 1));
     f1.get<forms::Label>("info").setForeColor(forms::Color::rgb(red, green, blue));
 
-    st.currentLanguage = stored("language", "english");
+    st.currentLanguage = stored(setting("language"));
     if (st.currentLanguage == QLatin1String("german")) k.lang->deutsch_Click();
     if (st.currentLanguage == QLatin1String("french")) k.lang->french_Click();
 
@@ -201,7 +166,7 @@ void Lifecycle::completeStartup() {
             t->setReadOnly(false);
             t->setPointer(forms::Pointer::Default);
         }
-        SS.setText(stored("seconds", "00"));
+        SS.setText(stored(setting("seconds")));
         for (TextBox* t : {&HH, &MM, &SS}) {
             t->setReadOnly(true);
             t->setPointer(forms::Pointer::NoDrop);
@@ -222,139 +187,96 @@ void Lifecycle::readAspectValue() {
                                                                                   : aspect / 100);
 }
 
-void Lifecycle::exitCommand() {
-    if (stored("cleared", "cleared") == QLatin1String("cleared")) k.endProgram(true);
-    auto& f1 = k.form1;
-    auto& f3 = k.form3;
-    // Each key on its own: a value that cannot be read is left out, the others are written.
-    const auto put = [&](const char* key, const std::function<QString()>& value) {
-        try {
-            store(QLatin1String(key), value());
-        } catch (const RuntimeError&) {
-        }
-    };
-    const auto textOf = [&](forms::Window& w, const char* name) {
-        return [&w, name] { return w.get<TextBox>(QLatin1String(name)).text(); };
-    };
-    const auto captionOf = [&](forms::Window& w, const char* name) {
-        return [&w, name] { return w.find(QLatin1String(name))->caption(); };
-    };
-    const auto valueOf = [&](forms::Window& w, const char* name) {
-        return [&w, name] { return QString::number(w.get<CheckBox>(QLatin1String(name)).value()); };
-    };
-    const auto selected = [&](const char* name) {
-        return [&f1, name] {
-            return boolText(f1.get<forms::OptionButton>(QLatin1String(name)).value());
-        };
-    };
+// Each key on its own: a value that cannot be read is left out, the others are written.
+void Lifecycle::put(const Setting& s, const std::function<QString()>& value) {
+    try {
+        store(s.key, value());
+    } catch (const RuntimeError&) {
+    }
+}
 
-    put("HH", textOf(f1, "HH"));
-    put("MM", textOf(f1, "MM"));
-    put("SS", textOf(f1, "SS"));
-    put("seconds", [&] {
-        return numText(locale(f1.get<TextBox>("HH")) * 3600 + locale(f1.get<TextBox>("MM")) * 60 +
-                       locale(f1.get<TextBox>("SS")));
+void Lifecycle::save(Picked picked) {
+    for (const Setting* s : picked)
+        put(*s, [&] { return settings::controlValue(k, *s); });
+}
+
+// The exit command writes its keys in an order of its own.
+void Lifecycle::exitCommand() {
+    const Setting& cleared = setting("cleared");
+    if (stored(cleared) == QLatin1String(cleared.fallback)) k.endProgram(true);
+    save(pick({"HH", "MM", "SS"}));
+    put(setting("seconds"), [&] {
+        return numText(locale(field(setting("HH"))) * 3600 + locale(field(setting("MM"))) * 60 +
+                       locale(field(setting("SS"))));
     });
-    put("size", textOf(f1, "groesse"));
-    put("audio", textOf(f1, "audio"));
-    if (leading(f1.get<TextBox>("Bwidth")) != 0) put("width", textOf(f1, "Bwidth"));
-    if (leading(f1.get<TextBox>("Bheight")) != 0) put("height", textOf(f1, "Bheight"));
-    put("framerate", textOf(f1, "framerate"));
-    put("bitrate", textOf(f1, "kbitps"));
-    put("aspect", textOf(f1, "aspect"));
-    put("ratio", captionOf(f1, "ratio"));
-    put("MKI", textOf(f1, "keyframebox"));
-    put("lock1", valueOf(f1, "kbpsLock"));
-    put("lock2", selected("OptionSize"));
-    put("lock3", selected("OptionTime"));
-    put("resize", valueOf(f1, "CheckResize"));
-    put("BiDir", valueOf(f1, "CheckBiDir"));
-    put("GMC", valueOf(f1, "CheckGMC"));
-    put("QPx", valueOf(f1, "CheckQPx"));
-    put("alg1", textOf(f1, "Alg"));
-    put("alg2", textOf(f1, "Alg2"));
-    put("VBR", captionOf(f1, "ButtonVBR"));
-    put("PrePro", captionOf(f1, "ButtonPre"));
-    put("Psy", captionOf(f1, "ButtonPsy"));
-    put("Profile", captionOf(f1, "ButtonProfile"));
-    put("Feetback", valueOf(f3, "CheckFeetback"));
-    put("PQ", captionOf(f3, "ButtonPQ"));
-    put("Error", valueOf(f3, "CheckError"));
-    put("SC", [&] { return numText(leading(f3.get<TextBox>("SC"))); });
-    put("version", [] { return versionDigits(); });
-    put("language", [&] { return st.currentLanguage; });
+    save(pick({"size", "audio"}));
+    // A width or height of 0 is never kept: the last one that was not survives it.
+    for (const Setting* s : pick({"width", "height"}))
+        if (leading(field(*s)) != 0) save(Picked(&s, 1));
+    save(pick({"framerate", "bitrate", "aspect", "ratio",   "MKI",      "lock1", "lock2",
+               "lock3",     "resize",  "BiDir",  "GMC",     "QPx",      "alg1",  "alg2",
+               "VBR",       "PrePro",  "Psy",    "Profile", "Feetback", "PQ",    "Error"}));
+    put(setting("SC"), [&] { return numText(leading(field(setting("SC")))); });
+    put(setting("version"), [] { return versionDigits(); });
+    put(setting("language"), [&] { return st.currentLanguage; });
     k.endProgram(true);
 }
 
-// One pass of clear-all; true when the window came out clear.
+void Lifecycle::reset(Picked picked) {
+    for (const Setting* s : picked)
+        settings::setControl(k, *s, QLatin1String(s->fallback));
+}
+
+// One pass of clear-all: the settings it resets go back to the values of a fresh installation,
+// in an order of its own, among fields no key keeps. True when the window came out clear.
 bool Lifecycle::clearPass() {
     auto& f1 = k.form1;
-    auto& f3 = k.form3;
-    const auto text = [&](forms::Window& w, const char* name) -> TextBox& {
-        return w.get<TextBox>(QLatin1String(name));
+    const auto text = [&](const char* name) -> TextBox& {
+        return f1.get<TextBox>(QLatin1String(name));
     };
-    const auto set = [&](forms::Window& w, const char* name, const char* value) {
-        text(w, name).setText(QLatin1String(value));
-    };
-    const auto versionStored = [&] { return stored("version", "none") != QLatin1String("none"); };
 
     st.busy = true;
     if (versionStored()) k.sv.store.eraseAll();
-    f1.get<CheckBox>("kbpsLock").setValue(0);
-    for (const char* t : {"HH", "MM", "SS"})
-        set(f1, t, "00");
+    reset(pick({"lock1", "HH", "MM", "SS"}));
     st.playMinutes = QStringLiteral("0");
-    set(f1, "US", "0");  // the hidden minutes follow the play time they mirror
-    for (const char* t : {"hgroesse", "groesse", "audio"})
-        set(f1, t, "0");
-    text(f1, "groesse").setReadOnly(false);
-    text(f1, "groesse").setPointer(forms::Pointer::Default);
-    set(f1, "kBytesps", "0");
-    set(f1, "kbitps", "0");
-    set(f1, "bitrate", "0 kbps");
+    text("US").setText("0");  // the hidden minutes follow the play time they mirror
+    text("hgroesse").setText("0");
+    reset(pick({"size", "audio"}));
+    text("groesse").setReadOnly(false);
+    text("groesse").setPointer(forms::Pointer::Default);
+    text("kBytesps").setText("0");
+    reset(pick({"bitrate"}));
+    text("bitrate").setText("0 kbps");  // the bit/s field
     f1.get<CheckBox>("Profile").setValue(0);
-    set(f1, "keyframebox", "200");
-    text(f1, "DivXBox")
-        .setText(
-            st.currentLanguage == QLatin1String("english")
-                ? QStringLiteral("Use this String in DivX 5.05")
-                : QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden."));
-    set(f1, "Bwidth", "720");
-    set(f1, "Bheight", "540");
-    set(f1, "pixels", "388800 px");
-    set(f1, "aspect", "133.33");
-    f1.get<forms::Label>("ratio").setCaption(":100");
-    f3.load();
-    f3.get<CheckBox>("checkCrop").setValue(0);
-    for (const char* c : {"cropLeft", "cropRight", "cropTop", "cropBottom"}) {
-        set(f3, c, "0");
-        text(f3, c).setBackColor(pastel());
+    reset(pick({"MKI"}));
+    text("DivXBox").setText(
+        QString::fromUtf8(i18n::clearAllHint(st.currentLanguage == QLatin1String("english"))));
+    reset(pick({"width", "height"}));
+    text("pixels").setText(
+        QString::number(settings::fallbackNumber("width") * settings::fallbackNumber("height")) +
+        QStringLiteral(" px"));
+    reset(pick({"aspect", "ratio"}));
+    k.form3.load();
+    reset(pick({"Crop"}));
+    for (const Setting* s : pick({"left", "right", "top", "bottom"})) {
+        reset(Picked(&s, 1));
+        field(*s).setBackColor(pastel());
     }
-    set(f3, "PV", "1.0");
-    f1.get<forms::Button>("ButtonVBR").setCaption("1pass");
-    f1.get<forms::Button>("ButtonPre").setCaption("None");
-    f1.get<forms::Button>("ButtonPsy").setCaption("Fast");
-    f1.get<forms::Button>("ButtonProfile").setCaption("None");
-    f1.get<CheckBox>("CheckResize").setValue(0);
-    for (const char* c : {"CheckBiDir", "CheckGMC", "CheckQPx"})
-        f1.get<CheckBox>(c).setValue(1);
+    reset(pick({"PV", "VBR", "PrePro", "Psy", "Profile", "resize", "BiDir", "GMC", "QPx"}));
     for (const char* c : {"Bwidth", "Bheight", "aspect", "pixels", "framerate", "bitsperpixel",
                           "bitrate", "keyframebox"})
-        text(f1, c).setBackColor(pastel());
+        text(c).setBackColor(pastel());
 
-    for (const char* t : {"groesse", "audio", "kBytesps", "kbitps"})
-        if (text(f1, t).text() != QLatin1String("0")) return false;
-    if (text(f1, "keyframebox").text() != QLatin1String("200")) return false;
-    for (const char* t : {"HH", "MM", "SS"})
-        if (text(f1, t).text() != QLatin1String("00")) return false;
-    return true;
+    for (const Setting* s : pick({"size", "audio", "bitrate", "MKI", "HH", "MM", "SS"}))
+        if (field(*s).text() != QLatin1String(s->fallback)) return false;
+    return text("kBytesps").text() == QLatin1String("0");
 }
 
 void Lifecycle::clearAll() {
     // A handler that keeps refilling a field must not hang the program: a few passes at most.
     for (int pass = 0; pass < 5 && !clearPass(); ++pass) {
     }
-    if (stored("version", "none") != QLatin1String("none")) k.sv.store.eraseAll();
+    if (versionStored()) k.sv.store.eraseAll();
     // The reset wrote 133.33 while busy; the picture geometry must follow it, not the old ratio.
     readAspectValue();
     st.busy = false;

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <span>
+
 #include "app/part.h"
+#include "app/settings_table.h"
 
 namespace app {
 
@@ -24,12 +27,18 @@ class Lifecycle : public Part {
     static QString versionDigits();
 
   private:
-    void readAspectValue();
-    void refresh();  // the geometry, bit/s field and option string after restoring  // aspectValue
-                     // from the aspect field and its unit
+    using Picked = std::span<const settings::Setting* const>;
+    void readAspectValue();  // aspectValue from the aspect field and its unit
+    void refresh();          // the geometry, bit/s field and option string after restoring
     void checkMarker();
     void restore();
+    void restore(std::span<const settings::Setting> rows);
+    void put(const settings::Setting& s, const std::function<QString()>& value);
+    void save(Picked settings);
     bool clearPass();
+    void reset(Picked settings);
+    forms::TextBox& field(const settings::Setting& s);
+    bool versionStored() const;
 };
 
 }  // namespace app

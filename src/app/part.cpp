@@ -1,6 +1,7 @@
 #include "app/part.h"
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "appearance/notes.h"
 
 namespace app {
@@ -43,8 +44,12 @@ void Part::debug(const QString& line) {
     if (st.debugMode) k.notes->debugwrite(line);
 }
 
-QString Part::stored(const QString& key, const QString& fallback) const {
-    return k.sv.store.read(key, fallback);
+QString Part::stored(const settings::Setting& s) const {
+    return settings::read(k.sv.store, s);
+}
+
+void Part::save(const settings::Setting& s) {
+    store(s.key, settings::controlValue(k, s));
 }
 
 void Part::store(const QString& key, const QString& value) {

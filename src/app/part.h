@@ -9,6 +9,9 @@
 namespace app {
 
 class Korvel;
+namespace settings {
+struct Setting;
+}
 
 // Base of every subsystem: the program root, the shared state and the number and message helpers
 // all behaviour code uses, in the user's locale.
@@ -40,8 +43,9 @@ class Part {
     void message(const QString& text, std::optional<QString> title = std::nullopt);
     // "It's not a Bug - it's a Feature! ;-) " + line break(s) + the name line.
     void feature(const QString& nameLine, int breaks = 1);
-    void debug(const QString& line);  // a debug-log line while debugMode is on
-    QString stored(const QString& key, const QString& fallback) const;
+    void debug(const QString& line);                   // a debug-log line while debugMode is on
+    QString stored(const settings::Setting& s) const;  // read with the row's fallback
+    void save(const settings::Setting& s);             // what the row's control holds
     void store(const QString& key, const QString& value);
     bool german() const { return st.currentLanguage == QLatin1String("german"); }
 };

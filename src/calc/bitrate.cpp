@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/settings_table.h"
 #include "forms/numbers.h"
 #include "platform/services.h"
 
@@ -25,10 +26,9 @@ qint64 recommendedBitrate(double sizeMB, double minutes, double audioKbps, doubl
 
 qint64 recommendedBitrate(const platform::SettingsStore& store, double sizeMB, double minutes,
                           double audioKbps) {
-    return recommendedBitrate(
-        sizeMB, minutes, audioKbps,
-        leading(store.read(QStringLiteral("alg1"), QLatin1String(kAlgDefault))),
-        leading(store.read(QStringLiteral("alg2"), QLatin1String(kAlg2Default))));
+    return recommendedBitrate(sizeMB, minutes, audioKbps,
+                              leading(app::settings::read(store, app::settings::setting("alg1"))),
+                              leading(app::settings::read(store, app::settings::setting("alg2"))));
 }
 
 std::optional<double> playMinutesOf(const QString& hhmmss) {

@@ -9,12 +9,6 @@ class SettingsStore;
 
 namespace calc {
 
-// The calculator's two constants as a fresh installation has them: Alg is the megabyte in
-// thousands of bytes (1024 x 1024 / 1000, rounded down), Alg2 a correction in kbit/s that leaves
-// room for the container.
-inline constexpr const char* kAlgDefault = "1048";
-inline constexpr const char* kAlg2Default = "-10";
-
 // The video bitrate in kbit/s, unrounded, that fills sizeMB megabytes in `minutes` of play time
 // next to audio of audioKbps. Throws forms::RuntimeError for a play time of 0.
 double videoBitrate(double sizeMB, double minutes, double audioKbps, double alg, double alg2);

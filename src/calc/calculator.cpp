@@ -4,18 +4,14 @@
 #include <cmath>
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "calc/bitrate.h"
 #include "encoder/encoder.h"
+#include "i18n/captions.h"
 
 namespace calc {
 using forms::RuntimeError;
 using forms::TextBox;
-
-namespace {
-const QString kGermanHint =
-    QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
-const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
-}  // namespace
 
 Calculator::Calculator(app::Korvel& k)
     : Part(k),
@@ -136,7 +132,7 @@ void Calculator::rechnen() {
 }
 
 void Calculator::writeHint() {
-    DivXBox.setText(german() ? kGermanHint : kEnglishHint);
+    DivXBox.setText(QString::fromUtf8(i18n::divxHint(german() ? i18n::German : i18n::English)));
 }
 
 void Calculator::pointForm(TextBox& field) {
@@ -416,8 +412,8 @@ void Calculator::lockClick() {
             OptionTime.setEnabled(true);
             OptionSize.setEnabled(true);
             const auto& loc = rt.locale();
-            OptionSize.setValue(forms::num::toBool(stored("lock2", "False"), loc));
-            OptionTime.setValue(forms::num::toBool(stored("lock3", "False"), loc));
+            OptionSize.setValue(forms::num::toBool(stored(app::settings::setting("lock2")), loc));
+            OptionTime.setValue(forms::num::toBool(stored(app::settings::setting("lock3")), loc));
             if (OptionTime.value()) setTimeEditable(false);
         }
         store(QStringLiteral("lock1"),
@@ -426,27 +422,21 @@ void Calculator::lockClick() {
     }
 }
 
-namespace {
-QString boolText(bool b) {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-}  // namespace
-
 void Calculator::optionSizeClick() {
     OptionTime.setValue(false);
     setSizeEditable(false);
     setTimeEditable(true);
     locked();
-    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
-    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+    for (const auto& s : app::settings::rows("lock2", "lock3"))
+        save(s);
 }
 
 void Calculator::optionTimeClick() {
     OptionSize.setValue(false);
     setSizeEditable(true);
     setTimeEditable(false);
-    store(QStringLiteral("lock2"), boolText(OptionSize.value()));
-    store(QStringLiteral("lock3"), boolText(OptionTime.value()));
+    for (const auto& s : app::settings::rows("lock2", "lock3"))
+        save(s);
 }
 
 void Calculator::kbitpsGotFocus() {

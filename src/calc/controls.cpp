@@ -1,8 +1,10 @@
 #include "calc/controls.h"
 #include "app/declare.h"
+#include "app/settings_table.h"
 
 namespace calc {
 using namespace app::declare;
+using app::settings::fallback;
 
 void declareControls(forms::Window& f, forms::Window& disk) {
     // Play time, size and audio, one row each; the option buttons beside the time and the size
@@ -37,13 +39,13 @@ void declareControls(forms::Window& f, forms::Window& disk) {
 
     label(f, "textalgo", "Algorithm", {4, 106, 70, 15});
     label(f, "textAlg1", "(size * 8 *", {76, 106, 76, 15});
-    field(f, "Alg", "1048", {152, 104, 36, 19}, 10);
+    field(f, "Alg", fallback("alg1"), {152, 104, 36, 19}, 10);
     label(f, "textAlg2", ") / time - audio +", {190, 106, 98, 15});
-    field(f, "Alg2", "-10", {289, 104, 30, 19}, 10);
+    field(f, "Alg2", fallback("alg2"), {289, 104, 30, 19}, 10);
     label(f, "textAdd10", "Add", {321, 106, 28, 15});
 
     label(f, "locktext", "Lock:", {4, 127, 52, 15});
-    check(f, "kbpsLock", 0, {56, 126, 16, 17});
+    check(f, "kbpsLock", app::settings::fallbackNumber("lock1"), {56, 126, 16, 17});
 
     // Unrounded values behind the visible fields; debug mode shows them.
     hiddenField(f, "US", {4, 146, 62, 19});

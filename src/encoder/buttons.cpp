@@ -1,15 +1,11 @@
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "encoder/cycle.h"
 #include "encoder/encoder.h"
+#include "i18n/captions.h"
 
 namespace encoder {
 using forms::CheckBox;
-
-namespace {
-const QString kEnglishHint = QStringLiteral("Use this String in DivX 5.1");
-const QString kGermanHint =
-    QStringLiteral("Diese Einstellungen können Sie für den DivX Encoder verwenden.");
-}  // namespace
 
 void Encoder::wireButtons() {
     ButtonVBR.onClick = [this] { vbrClick(); };
@@ -31,12 +27,10 @@ void Encoder::wireButtons() {
         DivX();
         store(QStringLiteral("PrePro"), ButtonPre.caption());
     };
-    const std::pair<CheckBox*, const char*> motion[] = {
-        {&CheckBiDir, "BiDir"}, {&CheckGMC, "GMC"}, {&CheckQPx, "QPx"}};
-    for (const auto& [box, key] : motion) {
-        box->onClick = [this, box, key] {
+    for (const auto* s : app::settings::pick({"BiDir", "GMC", "QPx"})) {
+        k.form1.get<CheckBox>(QLatin1String(s->control)).onClick = [this, s] {
             DivX();
-            store(QLatin1String(key), QString::number(box->value()));
+            save(*s);
         };
     }
     CheckResize.onClick = [this] { resizeClick(); };
@@ -118,7 +112,8 @@ void Encoder::copyClick() {
     try {
         DivX();
         const QString s = DivXBox.text();
-        if (s == kEnglishHint || s == kGermanHint || s == QLatin1String("ERROR")) {
+        const auto hint = [](i18n::Language l) { return QString::fromUtf8(i18n::divxHint(l)); };
+        if (s == hint(i18n::English) || s == hint(i18n::German) || s == QLatin1String("ERROR")) {
             DivXbutton.setBackColor(forms::colors::red);
             return;
         }

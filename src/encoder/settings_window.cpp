@@ -1,10 +1,12 @@
 #include "encoder/settings_window.h"
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "encoder/cycle.h"
 #include "encoder/encoder.h"
 
 namespace encoder {
+using app::settings::Setting;
 using forms::Button;
 using forms::CheckBox;
 using forms::TextBox;
@@ -40,11 +42,9 @@ void SettingsWindow::wireChoices() {
         rebuild();
         store(QStringLiteral("Crop"), QString::number(checkCrop.value()));
     };
-    const std::pair<const char*, const char*> crops[] = {
-        {"cropLeft", "left"}, {"cropRight", "right"}, {"cropTop", "top"}, {"cropBottom", "bottom"}};
-    for (const auto& [name, key] : crops) {
-        auto& field = f3.get<TextBox>(QLatin1String(name));
-        field.onChange = [this, &field, key] { cropChange(field, key); };
+    for (const Setting* s : app::settings::pick({"left", "right", "top", "bottom"})) {
+        auto& field = f3.get<TextBox>(QLatin1String(s->control));
+        field.onChange = [this, &field, s] { cropChange(field, *s); };
         field.onGotFocus = [&field] {
             if (field.text() == QLatin1String("0")) field.setText(QString());
         };
@@ -63,12 +63,9 @@ void SettingsWindow::wireChoices() {
         rebuild();
     };
 
-    const std::pair<const char*, const char*> boxes[] = {
-        {"log", "do_log"}, {"MV", "do_mv"}, {"CheckError", "Error"}, {"CheckFeetback", "Feetback"}};
-    for (const auto& [name, key] : boxes) {
-        auto& box = f3.get<CheckBox>(QLatin1String(name));
-        box.onClick = [this, &box, key] {
-            store(QLatin1String(key), QString::number(box.value()));
+    for (const Setting* s : app::settings::pick({"do_log", "do_mv", "Error", "Feetback"})) {
+        f3.get<CheckBox>(QLatin1String(s->control)).onClick = [this, s] {
+            save(*s);
             rebuild();
         };
     }
@@ -97,9 +94,9 @@ void SettingsWindow::wireChoices() {
 }
 
 // Letters typed after a number are dropped; the rewrite runs this once more to no effect.
-void SettingsWindow::cropChange(TextBox& field, const char* key) {
+void SettingsWindow::cropChange(TextBox& field, const Setting& s) {
     rebuild();
-    store(QLatin1String(key), field.text());
+    save(s);
     field.setBackColor(pastel());
     if (!field.text().isEmpty()) field.setText(numText(leading(field)));
 }

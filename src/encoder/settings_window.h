@@ -14,7 +14,7 @@ class SettingsWindow : public app::Part {
   private:
     // settings_window.cpp
     void wireChoices();
-    void cropChange(forms::TextBox& field, const char* key);
+    void cropChange(forms::TextBox& field, const app::settings::Setting& s);
     void hideWindow();
 
     // settings_numbers.cpp

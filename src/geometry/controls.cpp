@@ -1,23 +1,26 @@
 #include "geometry/controls.h"
 
 #include "app/declare.h"
+#include "app/settings_table.h"
 
 namespace geometry {
 using namespace app::declare;
+using app::settings::fallback;
 
 void declareControls(forms::Window& f) {
     // Labels are sized for the longest caption of every language.
     label(f, "auflösung", "Resolution", {4, 172, 66, 15});
-    field(f, "Bwidth", "720", {72, 170, 40, 19});
+    field(f, "Bwidth", fallback("width"), {72, 170, 40, 19});
     label(f, "times", "x", {114, 172, 8, 15});
-    field(f, "Bheight", "540", {124, 170, 40, 19});
+    field(f, "Bheight", fallback("height"), {124, 170, 40, 19});
     label(f, "aspectratio", "  Aspect Ratio", {168, 172, 94, 15});
     field(f, "aspect", "1.3333", {264, 170, 46, 19}, 6);
     label(f, "ratio", ":1", {312, 172, 38, 15});
 
     // The presets sit under the ratio they set; the read-out beside them shows in debug mode.
     // Widths snap to multiples of 4, so a smaller step would be taken straight back.
-    scrollBar(f, "ScrollBar1", 0, 2000, 720, {4, 194, 254, 17}).setSteps(4, 64);
+    scrollBar(f, "ScrollBar1", 0, 2000, app::settings::fallbackNumber("width"), {4, 194, 254, 17})
+        .setSteps(4, 64);
     picture(f, "asp43", "aspect43", {262, 193, 22, 19});
     picture(f, "asp169", "aspect169", {284, 193, 30, 19});
     hiddenField(f, "scrollvalue", {316, 193, 34, 19});

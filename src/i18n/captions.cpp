@@ -52,6 +52,9 @@ const CaptionRow kCaptions[] = {
 
 const char* const kHints[] = {"Diese Einstellungen können Sie für den DivX Encoder verwenden.",
                               "Use this String in DivX 5.1", "DivX5.1"};
+// Clear-all's English hint names the codec's earlier release, as the reset has always written
+// it; it is kept so, not brought in line with the others.
+const char* const kClearedEnglishHint = "Use this String in DivX 5.05";
 const char* const kCodes[] = {"german", "english", "french"};
 
 }  // namespace
@@ -62,6 +65,10 @@ std::span<const CaptionRow> captionTable() {
 
 const char* divxHint(Language lang) {
     return kHints[lang];
+}
+
+const char* clearAllHint(bool english) {
+    return english ? kClearedEnglishHint : kHints[German];
 }
 
 const char* copyFfmpegCaption(Language lang) {

@@ -22,7 +22,7 @@ const JokeRow kSpooner[] = {
     {M, "pxls", "Panz. Ixels"},
     {M, "frmrt", "Frildbequenz"},
     {M, "BitPerPx", "Prits Po Bixel"},
-    {M, "DivXBox", "Diese Einstellungen können Sie für den DivX Encoder verwenden."},
+    {M, "DivXBox", divxHint(German)},
     {M, "textclear", "Löschen"},
     {S, "txtCrop", "Zuschneiden"},
     {M, "bandwidth", " Ritbate"},

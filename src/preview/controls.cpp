@@ -1,6 +1,7 @@
 #include "preview/controls.h"
 
 #include "app/declare.h"
+#include "app/settings_table.h"
 
 namespace preview {
 using namespace app::declare;
@@ -11,7 +12,7 @@ void declareControls(forms::Window& p) {
     picture(p, "thepic", QString(), {0, 0, 0, 0});
     label(p, "Label1", "Korvel - Preview", {4, 4, 110, 15})
         .setForeColor(forms::Color::rgb(160, 160, 160));
-    field(p, "transparency", "100 %", {116, 2, 46, 19});
+    field(p, "transparency", app::settings::fallback("transparency2"), {116, 2, 46, 19});
     pictureButton(p, "sizebutton", "grip", {348, 258, 12, 12});
     timer(p, "DivXTimer", 80);
     timer(p, "imgsize", 100);

@@ -5,10 +5,12 @@
 #include <random>
 
 #include "app/korvel.h"
+#include "app/settings_table.h"
 #include "platform/memory_services.h"
 
 namespace calc {
 namespace {
+using app::settings::fallback;
 
 // Play time, audio and size as typed, the constants Alg and Alg2, and what the bitrate field shows
 // (-1: not known beforehand).
@@ -38,15 +40,15 @@ TEST(RecommendedBitrate, AgreesWithTheWindow) {
     };
     for (int i = 0; i < 60; ++i)
         rows.push_back({{number(60), number(60), number(60), number(1600), number(100001)},
-                        kAlgDefault,
-                        kAlg2Default,
+                        fallback("alg1"),
+                        fallback("alg2"),
                         -1});
     for (const Row& r : rows) {
         const QString time = QStringLiteral("%1:%2:%3").arg(r.typed[0], r.typed[1], r.typed[2]);
         SCOPED_TRACE((time + ' ' + r.typed[3] + ' ' + r.typed[4]).toStdString());
         platform::MemoryServices sv;
-        if (QLatin1String(r.alg) != QLatin1String(kAlgDefault)) sv.store.write("alg1", r.alg);
-        if (QLatin1String(r.alg2) != QLatin1String(kAlg2Default)) sv.store.write("alg2", r.alg2);
+        if (qstrcmp(r.alg, fallback("alg1"))) sv.store.write("alg1", r.alg);
+        if (qstrcmp(r.alg2, fallback("alg2"))) sv.store.write("alg2", r.alg2);
         app::Korvel k(sv.services(), forms::NumberLocale::point());
         k.start();
         const char* fields[] = {"HH", "MM", "SS", "audio", "groesse"};
