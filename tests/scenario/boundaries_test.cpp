@@ -80,7 +80,9 @@ TEST(Boundaries, EveryAudioRateAndDisc) {
     for (std::string disc; std::getline(discs, disc, '|');)
         row += "|click Disk.DiskCombo \"" + disc.replace(disc.find('='), 1, "\"|expect groesse ") +
                "|expect Disk.op2048.enabled " + (disc[0] == 'D' ? "False" : "True");
-    EXPECT_EQ(run(row + "|expect Disk.op2324.value True"), "");
+    EXPECT_EQ(run(row + "|expect Disk.op2324.value True|expect Disk.op2324.enabled False|click "
+                        "Disk.DiskCombo \"90min CD\"|expect Disk.op2324.enabled True"),
+              "");
 }
 
 // Each keyword does what the first of its group does, which shows what the group is for (the
