@@ -53,6 +53,11 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"fps high", [](I in) { in.frameRate = 30.1; }, 0},
         Row{"lowest video", [](I in) { in.video = 50, in.audio = 5; }, 255},
         Row{"highest fps", [](I in) { in.frameRate = 30, in.keyframes = 1000; }, 95},
+        Row{"other edges", [](I in) { in.video = 8000, in.audio = 800, in.frameRate = 10; }, 255},
+        Row{"V/A 2", [](I in) { in.audio = 500; }, 105},
+        Row{"V/A 30", [](I in) { in.video = 3000; }, 105},
+        // 255 - 199 = 56, then 56 - 0.15 x 56 x 6.6 = 0.56.
+        Row{"keyframes 1, bpp 0.05", [](I in) { in.keyframes = 1, in.bitsPerPixel = 0.05; }, 1},
         // 255 - 3 x 7.5 = 232.5 to even; 255 - 5 x 7.5 = 217.5 to even.
         Row{"V/A 13", [](I in) { in.video = 1300; }, 232},
         Row{"V/A 15", [](I in) { in.video = 1500; }, 218},

@@ -21,7 +21,8 @@ const double notANumber = std::nan(""), inf = std::numeric_limits<double>::infin
 TEST(Numbers, LeadingNumberNeverTakesACommaOrAnExponent) {
     const std::pair<const char*, double> rows[] = {
         {"128k", 128},  {"  -3.5 kbps", -3.5}, {"+7", 7}, {"1.2.3", 1.2}, {".5", 0.5},
-        {"737,5", 737}, {"FREE", 0},           {"", 0},   {"-", 0},       {"1E5", 1}};
+        {"737,5", 737}, {"FREE", 0},           {"", 0},   {"-", 0},       {"1E5", 1},
+        {"\t\r\n 5", 5}};
     for (const auto& [in, out] : rows)
         EXPECT_EQ(leading(in), out) << in;
 }
