@@ -24,7 +24,7 @@ namespace {
 const QString kDebugNote = QStringLiteral("Restart Korvel to disable debugmode!");
 }  // namespace
 
-Lifecycle::Lifecycle(Korvel& k) : Part(k) {
+Lifecycle::Lifecycle(Korvel& k) : Subsystem(k) {
     k.form1.onLoad = [this] { load(); };
     k.form1.get<forms::Button>("exit").onClick = [this] { exitCommand(); };
     k.form1.get<forms::Button>("ClearAll").onClick = [this] { clearAll(); };

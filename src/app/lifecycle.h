@@ -2,13 +2,13 @@
 
 #include <span>
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "app/settings_table.h"
 
 namespace app {
 
 // Start-up, its completion, the exit command and clear-all: the store's values in and out.
-class Lifecycle : public Part {
+class Lifecycle : public Subsystem {
   public:
     explicit Lifecycle(Korvel& k);
 

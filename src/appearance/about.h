@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace appearance {
 
 // The About window: version, links, and a name that keeps changing its colour and font.
-class About : public app::Part {
+class About : public app::Subsystem {
   public:
     explicit About(app::Korvel& k);
 

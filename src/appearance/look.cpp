@@ -11,7 +11,7 @@ namespace {
 constexpr int kBreathPeriod = 510;
 }
 
-Look::Look(app::Korvel& k) : Part(k) {
+Look::Look(app::Korvel& k) : Subsystem(k) {
     wire();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace appearance {
 
 // Window transparency, dragging the main window, size modes, breathing and colour themes.
-class Look : public app::Part {
+class Look : public app::Subsystem {
   public:
     explicit Look(app::Korvel& k);
     // Applies an opacity (0 transparent .. 255 opaque). 0 applied, 1 refused, 2 platform error.

@@ -17,7 +17,7 @@ bool oneOf(const QString& text, std::initializer_list<const char*> words) {
 }
 }  // namespace
 
-Notes::Notes(app::Korvel& k) : Part(k) {
+Notes::Notes(app::Korvel& k) : Subsystem(k) {
     k.form1.get<TextBox>("notebox").onChange = [this] { noteboxChange(); };
     auto& debugtext = k.debug.get<TextBox>("debugtext");
     // Every change of the debug text rewrites the log file; a file that cannot be written is

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace appearance {
 
 // The notes box with its keywords, and the debug window with its log file.
-class Notes : public app::Part {
+class Notes : public app::Subsystem {
   public:
     explicit Notes(app::Korvel& k);
     // Appends one entry to the debug window (and so to the log file).

@@ -14,7 +14,7 @@ using forms::RuntimeError;
 using forms::TextBox;
 
 Calculator::Calculator(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       HH(k.form1.get<TextBox>("HH")),
       MM(k.form1.get<TextBox>("MM")),
       SS(k.form1.get<TextBox>("SS")),

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace calc {
 
 // The bitrate calculator: play time, file size, audio and video bitrate tied together by one
 // formula, derived in one direction or, with the lock, in the other.
-class Calculator : public app::Part {
+class Calculator : public app::Subsystem {
   public:
     explicit Calculator(app::Korvel& k);
 

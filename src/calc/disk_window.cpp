@@ -35,7 +35,7 @@ double sign(double x) {
 }  // namespace
 
 DiskWindow::DiskWindow(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       anz(k.disk.get<TextBox>("anz")),
       DiskCombo(k.disk.get<forms::ComboBox>("DiskCombo")),
       groesse(k.form1.get<TextBox>("groesse")),

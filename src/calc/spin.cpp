@@ -25,7 +25,7 @@ double audioRate(double x) {
 }  // namespace
 
 Spinners::Spinners(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       HH(k.form1.get<TextBox>("HH")),
       MM(k.form1.get<TextBox>("MM")),
       SS(k.form1.get<TextBox>("SS")),

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace calc {
 
 // The up/down buttons beside the play time and the audio bitrate, with auto-repeat while the
 // mouse button is held on them.
-class Spinners : public app::Part {
+class Spinners : public app::Subsystem {
   public:
     explicit Spinners(app::Korvel& k);
     // Steps the time field that last had the focus by d (+1 or -1), carrying into the field above.

@@ -10,7 +10,7 @@ using forms::CheckBox;
 using forms::TextBox;
 
 Encoder::Encoder(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       ButtonVBR(k.form1.get<Button>("ButtonVBR")),
       ButtonProfile(k.form1.get<Button>("ButtonProfile")),
       ButtonPsy(k.form1.get<Button>("ButtonPsy")),

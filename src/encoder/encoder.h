@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "encoder/ffmpeg_command.h"
 
 namespace encoder {
 
 // The encoder settings of the main window and the option string built from them.
-class Encoder : public app::Part {
+class Encoder : public app::Subsystem {
   public:
     explicit Encoder(app::Korvel& k);
     // Rebuilds the option string into DivXBox (which rates it).

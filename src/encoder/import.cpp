@@ -8,7 +8,7 @@ using forms::Button;
 using forms::CheckBox;
 using forms::TextBox;
 
-Import::Import(app::Korvel& k) : Part(k) {
+Import::Import(app::Korvel& k) : Subsystem(k) {
     k.form1.get<Button>("getReg").onClick = [this] { getReg(); };
 }
 

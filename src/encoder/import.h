@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace encoder {
 
 // Reads the codec's own settings into the windows. The codec's settings are only ever read:
 // the write button does nothing.
-class Import : public app::Part {
+class Import : public app::Subsystem {
   public:
     explicit Import(app::Korvel& k);
 

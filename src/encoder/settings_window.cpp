@@ -12,7 +12,7 @@ using forms::CheckBox;
 using forms::TextBox;
 
 SettingsWindow::SettingsWindow(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       f3(k.form3),
       SC(k.form3.get<TextBox>("SC")),
       modu(k.form3.get<TextBox>("modu")),

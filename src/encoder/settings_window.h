@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace encoder {
 
 // The user-defined settings window: crop, resize filter, log and motion-vector files, feedback,
 // scene change, performance/quality, modulation, pixel ratio, a user-defined string and the
 // windows' transparency. Every control stores its value at once.
-class SettingsWindow : public app::Part {
+class SettingsWindow : public app::Subsystem {
   public:
     explicit SettingsWindow(app::Korvel& k);
 

@@ -7,7 +7,7 @@ namespace geometry {
 using forms::TextBox;
 
 Block::Block(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       Bwidth(k.form1.get<TextBox>("Bwidth")),
       Bheight(k.form1.get<TextBox>("Bheight")),
       aspect(k.form1.get<TextBox>("aspect")),

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "geometry/picture_size.h"
 
 namespace geometry {
 
 // What the geometry handlers and the resolution solver share: the block's fields, read as the
 // numbers the picture-size rules take.
-class Block : public app::Part {
+class Block : public app::Subsystem {
   public:
     explicit Block(app::Korvel& k);
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "i18n/help_texts.h"
 
 namespace i18n {
 
 // The help behind every caption label: a click shows the topic in the current language.
-class Help : public app::Part {
+class Help : public app::Subsystem {
   public:
     explicit Help(app::Korvel& k);
 

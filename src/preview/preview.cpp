@@ -17,7 +17,7 @@ int wholeTwips(double t) {
 }  // namespace
 
 Preview::Preview(app::Korvel& k)
-    : Part(k),
+    : Subsystem(k),
       f2(k.form2),
       sizebutton(k.form2.get<forms::Button>("sizebutton")),
       DivXTimer(k.form2.get<forms::Timer>("DivXTimer")) {

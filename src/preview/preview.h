@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace preview {
 
 // The preview window: a black surface of the target picture size. It moves by dragging, hides
 // on a double click, resizes by its grip (writing the size back into the picture geometry),
 // turns translucent, and scolds a user who shrinks it to nothing.
-class Preview : public app::Part {
+class Preview : public app::Subsystem {
   public:
     explicit Preview(app::Korvel& k);
     // Sizes the window (twips) and keeps the grip 180 twips inside the lower-right corner.

@@ -15,12 +15,12 @@ struct Setting;
 
 // Base of every subsystem: the program root, the shared state and the number and message helpers
 // all behaviour code uses, in the user's locale.
-class Part {
+class Subsystem {
   public:
-    explicit Part(Korvel& k);
-    virtual ~Part() = default;
-    Part(const Part&) = delete;
-    Part& operator=(const Part&) = delete;
+    explicit Subsystem(Korvel& k);
+    virtual ~Subsystem() = default;
+    Subsystem(const Subsystem&) = delete;
+    Subsystem& operator=(const Subsystem&) = delete;
 
   protected:
     Korvel& k;
