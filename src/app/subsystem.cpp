@@ -2,11 +2,10 @@
 
 #include "app/korvel.h"
 #include "app/settings_table.h"
-#include "appearance/notes.h"
 
 namespace app {
 
-Subsystem::Subsystem(Korvel& k) : k(k), st(k.st), rt(k.rt) {}
+Subsystem::Subsystem(Korvel& k, DebugLog& log) : k(k), st(k.st), rt(k.rt), debugLog(log) {}
 
 double Subsystem::locale(const QString& t) const {
     return forms::num::locale(t, rt.locale());
@@ -40,10 +39,6 @@ void Subsystem::feature(const QString& nameLine, int breaks) {
             QString(breaks, QLatin1Char('\r')) + nameLine);
 }
 
-void Subsystem::debug(const QString& line) {
-    if (st.debugMode) k.notes->debugwrite(line);
-}
-
 QString Subsystem::stored(const settings::Setting& s) const {
     return settings::read(k.sv.store, s);
 }
@@ -54,7 +49,7 @@ void Subsystem::save(const settings::Setting& s) {
 
 void Subsystem::store(const QString& key, const QString& value) {
     k.sv.store.write(key, value);
-    if (k.notes) k.notes->noteUnkeptSettings();  // a save that failed shows at the next write
+    debugLog.noteUnkeptSettings();  // a save that failed shows at the next write
 }
 
 }  // namespace app

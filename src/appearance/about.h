@@ -7,7 +7,7 @@ namespace appearance {
 // The About window: version, links, and a name that keeps changing its colour and font.
 class About : public app::Subsystem {
   public:
-    explicit About(app::Korvel& k);
+    About(app::Korvel& k, app::DebugLog& log);
 
   private:
     void open();

@@ -1,6 +1,11 @@
 #pragma once
 
 #include "app/subsystem.h"
+#include "encoder/encoder.h"
+
+namespace app {
+class Lifecycle;  // which the calculator completes, so it is declared with it
+}
 
 namespace calc {
 
@@ -8,7 +13,7 @@ namespace calc {
 // formula, derived in one direction or, with the lock, in the other.
 class Calculator : public app::Subsystem {
   public:
-    explicit Calculator(app::Korvel& k);
+    Calculator(app::Korvel& k, app::DebugLog& log, encoder::Encoder& enc, app::Lifecycle& life);
 
     // Derives the video bitrate from size, time and audio while the lock is off.
     void rechnen();
@@ -55,6 +60,8 @@ class Calculator : public app::Subsystem {
     forms::Button &audioUp, &audioDn, &DivXbutton;
     forms::CheckBox& kbpsLock;
     forms::OptionButton &OptionSize, &OptionTime;
+    encoder::Encoder& enc;
+    app::Lifecycle& life;
 };
 
 }  // namespace calc

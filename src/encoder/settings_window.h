@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/subsystem.h"
+#include "appearance/look.h"
+#include "encoder/encoder.h"
+#include "geometry/geometry.h"
 
 namespace encoder {
 
@@ -9,7 +12,8 @@ namespace encoder {
 // windows' transparency. Every control stores its value at once.
 class SettingsWindow : public app::Subsystem {
   public:
-    explicit SettingsWindow(app::Korvel& k);
+    SettingsWindow(app::Korvel& k, app::DebugLog& log, Encoder& enc, geometry::Geometry& geo,
+                   appearance::Look& look);
 
   private:
     // settings_window.cpp
@@ -27,7 +31,9 @@ class SettingsWindow : public app::Subsystem {
     void transparencyChange();
     QString singleText(double x) const;
 
-    void rebuild();
+    Encoder& enc;
+    geometry::Geometry& geo;
+    appearance::Look& look;
     forms::Window& f3;
     forms::TextBox &SC, &modu, &Korveltrans;
     forms::ScrollBar& modscroll;

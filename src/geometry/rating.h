@@ -29,7 +29,7 @@ forms::Color ratingColor(int score);
 // The quality rating: colours the option string from green to red.
 class Rating : public app::Subsystem {
   public:
-    explicit Rating(app::Korvel& k);
+    Rating(app::Korvel& k, app::DebugLog& log);
     void Wertung();
 
   private:

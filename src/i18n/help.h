@@ -8,7 +8,7 @@ namespace i18n {
 // The help behind every caption label: a click shows the topic in the current language.
 class Help : public app::Subsystem {
   public:
-    explicit Help(app::Korvel& k);
+    Help(app::Korvel& k, app::DebugLog& log);
 
   private:
     void show(const HelpTopic& topic);

@@ -11,7 +11,7 @@ forms::Window& windowOf(app::Korvel& k, Place place);
 // Caption sets of the three languages and the two joke sets.
 class Languages : public app::Subsystem {
   public:
-    explicit Languages(app::Korvel& k);
+    Languages(app::Korvel& k, app::DebugLog& log);
     void deutsch_Click();
     void english_Click();
     void french_Click();

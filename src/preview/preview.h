@@ -1,6 +1,11 @@
 #pragma once
 
 #include "app/subsystem.h"
+#include "appearance/look.h"
+
+namespace geometry {
+class Geometry;  // which sizes the preview, so it is declared with it
+}
 
 namespace preview {
 
@@ -9,7 +14,7 @@ namespace preview {
 // turns translucent, and scolds a user who shrinks it to nothing.
 class Preview : public app::Subsystem {
   public:
-    explicit Preview(app::Korvel& k);
+    Preview(app::Korvel& k, app::DebugLog& log, geometry::Geometry& geo, appearance::Look& look);
     // Sizes the window (twips) and keeps the grip 180 twips inside the lower-right corner.
     void fit(double widthTwips, double heightTwips);
     // Resets the window and scolds the user.
@@ -33,6 +38,8 @@ class Preview : public app::Subsystem {
     void placeGrip();
     void scold();
 
+    geometry::Geometry& geo;
+    appearance::Look& look;
     forms::Window& f2;
     forms::Button& sizebutton;
     forms::Timer& DivXTimer;
