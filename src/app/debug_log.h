@@ -15,8 +15,10 @@ class DebugLog {
         // Every change of the text rewrites the file; a file that cannot be written is not.
         text.onChange = [this, &file = sv.log] { file.write(text_.text()); };
     }
-    void line(const QString& entry) {
-        if (st_.debugMode) write(entry);
+    // One entry; a "D" (the option string rebuilt) joins the line before it.
+    void write(const QString& entry) {
+        text_.setText(text_.text() + (entry == QLatin1String("D") ? "" : "\r") + entry);
+        text_.setCaret(int(text_.text().size()));  // the newest line in view
     }
     void noteUnkeptSettings() {
         const QString why = store_.whyNotKept();
@@ -31,12 +33,6 @@ class DebugLog {
     }
 
   private:
-    // A "D" (the option string rebuilt) joins the line before it.
-    void write(const QString& entry) {
-        text_.setText(text_.text() + (entry == QLatin1String("D") ? "" : "\r") + entry);
-        text_.setCaret(int(text_.text().size()));  // the newest line in view
-    }
-
     forms::TextBox& text_;
     const MainState& st_;
     const platform::SettingsStore& store_;

@@ -45,9 +45,11 @@ class Subsystem {
     void message(const QString& text, std::optional<QString> title = std::nullopt);
     // "It's not a Bug - it's a Feature! ;-) " + line break(s) + the name line.
     void feature(const QString& nameLine, int breaks = 1);
-    void debug(const QString& line) { debugLog.line(line); }  // while debugMode is on
-    QString stored(const settings::Setting& s) const;         // read with the row's fallback
-    void save(const settings::Setting& s);                    // what the row's control holds
+    void debug(const QString& line) {  // a debug-log line while debugMode is on
+        if (st.debugMode) debugLog.write(line);
+    }
+    QString stored(const settings::Setting& s) const;  // read with the row's fallback
+    void save(const settings::Setting& s);             // what the row's control holds
     void store(const QString& key, const QString& value);
     bool german() const { return st.currentLanguage == QLatin1String("german"); }
 };
