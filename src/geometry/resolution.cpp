@@ -1,7 +1,6 @@
 // Width, height, aspect ratio and the width slider following one another.
 #include <cmath>
 
-#include "app/korvel.h"
 #include "geometry/geometry.h"
 
 namespace geometry {

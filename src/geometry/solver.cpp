@@ -1,7 +1,5 @@
 #include "geometry/solver.h"
 
-#include "app/korvel.h"
-
 namespace geometry {
 using forms::RuntimeError;
 
