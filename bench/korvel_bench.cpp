@@ -8,7 +8,6 @@
 
 #include "app/korvel.h"
 #include "app/lifecycle.h"
-#include "encoder/encoder.h"
 #include "platform/memory_services.h"
 #include "ui/view.h"
 #include "ui/window_widget.h"
@@ -69,7 +68,7 @@ void optionStringRebuild(benchmark::State& state) {
         p.k.st.busy = true;
         rate.setText(odd ? QStringLiteral("981") : QStringLiteral("982"));
         p.k.st.busy = false;
-        p.k.enc->DivX();
+        p.k.rebuildOptionString();
     }
     if (p.field("DivXBox").text().isEmpty()) state.SkipWithError("no option string");
 }

@@ -3,27 +3,44 @@
 #include "app/lifecycle.h"
 #include "appearance/about.h"
 #include "appearance/controls.h"
-#include "appearance/look.h"
 #include "appearance/notes.h"
-#include "calc/calculator.h"
 #include "calc/controls.h"
 #include "calc/disk_window.h"
 #include "calc/spin.h"
 #include "encoder/controls.h"
-#include "encoder/encoder.h"
 #include "encoder/import.h"
 #include "encoder/settings_window.h"
 #include "geometry/controls.h"
-#include "geometry/geometry.h"
-#include "geometry/rating.h"
-#include "geometry/solver.h"
 #include "i18n/controls.h"
 #include "i18n/help.h"
-#include "i18n/languages.h"
 #include "preview/controls.h"
-#include "preview/preview.h"
 
 namespace app {
+
+// One of each subsystem, each given the ones it calls, which are built before it. Two pairs call
+// each other: the preview, opened, refreshes the geometry that sizes it, and the calculator
+// completes the start-up that the lifecycle began. There the first is given a member built after
+// it, which it calls only once the program runs.
+struct Korvel::Subsystems {
+    Korvel& k;
+    DebugLog log{k.debug.get<forms::TextBox>("debugtext"), k.st, k.sv};
+    i18n::Languages lang{k, log};
+    appearance::Look look{k, log, lang};
+    appearance::Notes notes{k, log, look, lang};
+    appearance::About about{k, log};
+    i18n::Help help{k, log};
+    geometry::Rating rating{k, log};
+    encoder::Encoder enc{k, log, rating};
+    encoder::Import import{k, log, enc};
+    geometry::Solver res{k, log, enc};
+    preview::Preview preview{k, log, geo, look};
+    geometry::Geometry geo{k, log, res, enc, preview};
+    encoder::SettingsWindow settings{k, log, enc, geo, look};
+    calc::Calculator calc{k, log, enc, life};
+    calc::DiskWindow disk{k, log};
+    calc::Spinners spin{k, log, calc};
+    Lifecycle life{k, log, look, lang, geo, enc, calc};
+};
 
 namespace {
 QString boolText(bool b) {
@@ -51,26 +68,24 @@ Korvel::Korvel(const platform::Services& services, forms::NumberLocale locale)
     i18n::declareControls(form1);
     appearance::declareControls(form1, about, debug);
 
-    life = std::make_unique<Lifecycle>(*this);
-    calc = std::make_unique<calc::Calculator>(*this);
-    diskWindow = std::make_unique<calc::DiskWindow>(*this);
-    spin = std::make_unique<calc::Spinners>(*this);
-    geo = std::make_unique<geometry::Geometry>(*this);
-    res = std::make_unique<geometry::Solver>(*this);
-    rating = std::make_unique<geometry::Rating>(*this);
-    enc = std::make_unique<encoder::Encoder>(*this);
-    settings = std::make_unique<encoder::SettingsWindow>(*this);
-    import = std::make_unique<encoder::Import>(*this);
-    preview = std::make_unique<preview::Preview>(*this);
-    lang = std::make_unique<i18n::Languages>(*this);
-    help = std::make_unique<i18n::Help>(*this);
-    look = std::make_unique<appearance::Look>(*this);
-    notes = std::make_unique<appearance::Notes>(*this);
-    aboutWindow = std::make_unique<appearance::About>(*this);
+    subsystems_.reset(new Subsystems{*this});
     defineVars();
 }
 
 Korvel::~Korvel() = default;
+
+std::variant<encoder::FfmpegJob, encoder::FfmpegRefusal> Korvel::ffmpegJob(
+    const QByteArray& input, const QByteArray& output) {
+    return subsystems_->enc.ffmpegJob(input, output);
+}
+
+void Korvel::copyFfmpegCommand(const QByteArray& input, const QByteArray& output) {
+    subsystems_->enc.copyFfmpegCommand(input, output);
+}
+
+void Korvel::rebuildOptionString() {
+    subsystems_->enc.DivX();
+}
 
 void Korvel::defineVars() {
     const auto text = [](const QString* s) { return [s] { return *s; }; };
@@ -121,7 +136,7 @@ void Korvel::userClose(forms::Window& w) {
         rt.userFocus(exit);
     rt.dispatch([this, &w] {
         if (&w == &form1) {
-            life->exitCommand();
+            subsystems_->life.exitCommand();
         } else {
             rt.raise(w.name(), "Unload", w.onUnload);
             w.hide();

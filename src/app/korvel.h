@@ -1,42 +1,18 @@
 #pragma once
 
 #include <memory>
+#include <variant>
 
 #include "app/state.h"
 #include "forms/runtime.h"
 #include "platform/services.h"
 
-namespace calc {
-class Calculator;
-class DiskWindow;
-class Spinners;
-}  // namespace calc
-namespace geometry {
-class Geometry;
-class Solver;
-class Rating;
-}  // namespace geometry
 namespace encoder {
-class Encoder;
-class SettingsWindow;
-class Import;
+struct FfmpegJob;
+struct FfmpegRefusal;
 }  // namespace encoder
-namespace preview {
-class Preview;
-}
-namespace i18n {
-class Languages;
-class Help;
-}  // namespace i18n
-namespace appearance {
-class Look;
-class Notes;
-class About;
-}  // namespace appearance
 
 namespace app {
-
-class Lifecycle;
 
 // The whole program without its user interface: six windows with their controls, the shared
 // state and one object per subsystem holding the handlers. The program's view and the scenario
@@ -58,6 +34,17 @@ class Korvel {
     // A window the program shows or places is kept inside the screen the main window is on.
     void keepOnScreen(forms::Window& w);
 
+    // The current settings as ffmpeg runs for those two files, or why there are none.
+    std::variant<encoder::FfmpegJob, encoder::FfmpegRefusal> ffmpegJob(const QByteArray& input,
+                                                                       const QByteArray& output);
+    // "Copy ffmpeg command" (input.vob and output.avi while there is no film).
+    void copyFfmpegCommand(const QByteArray& input = "input.vob",
+                           const QByteArray& output = "output.avi");
+    // Rebuilds and rates the option string, as a change of any setting in it does.
+    void rebuildOptionString();
+
+    // The model the subsystems work on and the view binds by name: the runtime with its windows
+    // and controls, the outside world, the shared state. The subsystems themselves stay inside.
     forms::Runtime rt;
     platform::Services sv;
     MainState st;
@@ -70,25 +57,11 @@ class Korvel {
     forms::Window& about;  // frmAbout
     forms::Window& debug;  // frmDebug
 
-    std::unique_ptr<Lifecycle> life;
-    std::unique_ptr<calc::Calculator> calc;
-    std::unique_ptr<calc::DiskWindow> diskWindow;
-    std::unique_ptr<calc::Spinners> spin;
-    std::unique_ptr<geometry::Geometry> geo;
-    std::unique_ptr<geometry::Solver> res;
-    std::unique_ptr<geometry::Rating> rating;
-    std::unique_ptr<encoder::Encoder> enc;
-    std::unique_ptr<encoder::SettingsWindow> settings;
-    std::unique_ptr<encoder::Import> import;
-    std::unique_ptr<preview::Preview> preview;
-    std::unique_ptr<i18n::Languages> lang;
-    std::unique_ptr<i18n::Help> help;
-    std::unique_ptr<appearance::Look> look;
-    std::unique_ptr<appearance::Notes> notes;
-    std::unique_ptr<appearance::About> aboutWindow;
-
   private:
+    struct Subsystems;
     void defineVars();
+
+    std::unique_ptr<Subsystems> subsystems_;
 };
 
 }  // namespace app

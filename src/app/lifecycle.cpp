@@ -4,12 +4,7 @@
 
 #include "app/korvel.h"
 #include "app/version.h"
-#include "appearance/look.h"
-#include "calc/calculator.h"
-#include "encoder/encoder.h"
-#include "geometry/geometry.h"
 #include "i18n/captions.h"
-#include "i18n/languages.h"
 
 namespace app {
 using forms::CheckBox;
@@ -24,7 +19,9 @@ namespace {
 const QString kDebugNote = QStringLiteral("Restart Korvel to disable debugmode!");
 }  // namespace
 
-Lifecycle::Lifecycle(Korvel& k) : Part(k) {
+Lifecycle::Lifecycle(Korvel& k, DebugLog& log, appearance::Look& look, i18n::Languages& lang,
+                     geometry::Geometry& geo, encoder::Encoder& enc, calc::Calculator& calc)
+    : Subsystem(k, log), look(look), lang(lang), geo(geo), enc(enc), calc(calc) {
     k.form1.onLoad = [this] { load(); };
     k.form1.get<forms::Button>("exit").onClick = [this] { exitCommand(); };
     k.form1.get<forms::Button>("ClearAll").onClick = [this] { clearAll(); };
@@ -85,9 +82,9 @@ void Lifecycle::restore(std::span<const Setting> rows) {
 void Lifecycle::restore() {
     auto& f1 = k.form1;
     const QString mode = stored(setting("WinSize"));
-    if (mode == QLatin1String("max")) k.look->sizeMax();
-    if (mode == QLatin1String("mid")) k.look->sizeMid();
-    if (mode == QLatin1String("min")) k.look->sizeMin();
+    if (mode == QLatin1String("max")) look.sizeMax();
+    if (mode == QLatin1String("mid")) look.sizeMid();
+    if (mode == QLatin1String("min")) look.sizeMin();
 
     restore(rows("lock1", "lock1"));
     // Under the lock the options are read again, size before time, after the lock's click has
@@ -135,8 +132,8 @@ void Lifecycle::restore() {
     f1.get<forms::Label>("info").setForeColor(forms::Color::rgb(red, green, blue));
 
     st.currentLanguage = stored(setting("language"));
-    if (st.currentLanguage == QLatin1String("german")) k.lang->deutsch_Click();
-    if (st.currentLanguage == QLatin1String("french")) k.lang->french_Click();
+    if (st.currentLanguage == QLatin1String("german")) lang.deutsch_Click();
+    if (st.currentLanguage == QLatin1String("french")) lang.french_Click();
 
     refresh();
 }
@@ -144,11 +141,11 @@ void Lifecycle::restore() {
 void Lifecycle::refresh() {
     auto& kbitps = k.form1.get<TextBox>("kbitps");
     st.busy = false;
-    k.geo->size();
+    geo.size();
     k.form1.get<TextBox>("bitrate").setText(numText(leading(kbitps) * 1000) +
                                             QStringLiteral(" bps"));
-    k.geo->bitspropixel();
-    k.enc->DivX();
+    geo.bitspropixel();
+    enc.DivX();
     st.busy = true;
 }
 
@@ -172,7 +169,7 @@ void Lifecycle::completeStartup() {
             t->setPointer(forms::Pointer::NoDrop);
         }
         for (TextBox* t : {&HH, &MM, &SS})
-            k.calc->timeLostFocus(*t);
+            calc.timeLostFocus(*t);
     }
     readAspectValue();
     if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");

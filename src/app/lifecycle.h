@@ -2,15 +2,21 @@
 
 #include <span>
 
-#include "app/part.h"
 #include "app/settings_table.h"
+#include "app/subsystem.h"
+#include "appearance/look.h"
+#include "calc/calculator.h"
+#include "encoder/encoder.h"
+#include "geometry/geometry.h"
+#include "i18n/languages.h"
 
 namespace app {
 
 // Start-up, its completion, the exit command and clear-all: the store's values in and out.
-class Lifecycle : public Part {
+class Lifecycle : public Subsystem {
   public:
-    explicit Lifecycle(Korvel& k);
+    Lifecycle(Korvel& k, DebugLog& log, appearance::Look& look, i18n::Languages& lang,
+              geometry::Geometry& geo, encoder::Encoder& enc, calc::Calculator& calc);
 
     // The main window's load: restores every stored value into the controls of all windows.
     void load();
@@ -39,6 +45,12 @@ class Lifecycle : public Part {
     void reset(Picked settings);
     forms::TextBox& field(const settings::Setting& s);
     bool versionStored() const;
+
+    appearance::Look& look;
+    i18n::Languages& lang;
+    geometry::Geometry& geo;
+    encoder::Encoder& enc;
+    calc::Calculator& calc;
 };
 
 }  // namespace app

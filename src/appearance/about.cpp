@@ -12,7 +12,7 @@ namespace {
 const char* const kLinks[] = {"Label2", "Label3", "Label6", "lblDivXVersion"};
 }
 
-About::About(app::Korvel& k) : Part(k), w(k.about) {
+About::About(app::Korvel& k, app::DebugLog& log) : Subsystem(k, log), w(k.about) {
     k.form1.get<Label>("info").onClick = [this] { open(); };
     w.onLoad = [this] {
         w.setCaption(QStringLiteral("About Korvel"));

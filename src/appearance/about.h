@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace appearance {
 
 // The About window: version, links, and a name that keeps changing its colour and font.
-class About : public app::Part {
+class About : public app::Subsystem {
   public:
-    explicit About(app::Korvel& k);
+    About(app::Korvel& k, app::DebugLog& log);
 
   private:
     void open();

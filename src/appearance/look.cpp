@@ -1,7 +1,6 @@
 #include "appearance/look.h"
 
 #include "app/korvel.h"
-#include "i18n/languages.h"
 
 namespace appearance {
 using forms::Color;
@@ -11,7 +10,8 @@ namespace {
 constexpr int kBreathPeriod = 510;
 }
 
-Look::Look(app::Korvel& k) : Part(k) {
+Look::Look(app::Korvel& k, app::DebugLog& log, i18n::Languages& lang)
+    : Subsystem(k, log), lang(lang) {
     wire();
 }
 
@@ -165,7 +165,7 @@ void Look::purpleTheme() {
     k.form1.get<forms::TextBox>("notebox").setText(QStringLiteral("I like purple!"));
     k.form1.get<forms::Label>("info").setCaption(
         QStringLiteral("               Zimbrol - do you feel it!"));
-    k.lang->purpleLanguage();
+    lang.purpleLanguage();
 }
 
 void Look::baselGerman() {
@@ -184,7 +184,7 @@ void Look::baselGerman() {
     shape.setGeometry(0, 0, 3135, 5295);
     shape.setBackColor(red);
     shape.setVisible(true);
-    k.lang->baselCaptions();
+    lang.baselCaptions();
 }
 
 void Look::signalTheme(const char* backdrop, Color strong, Color deep, const char* caption) {

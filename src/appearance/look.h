@@ -1,13 +1,14 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "i18n/languages.h"
 
 namespace appearance {
 
 // Window transparency, dragging the main window, size modes, breathing and colour themes.
-class Look : public app::Part {
+class Look : public app::Subsystem {
   public:
-    explicit Look(app::Korvel& k);
+    Look(app::Korvel& k, app::DebugLog& log, i18n::Languages& lang);
     // Applies an opacity (0 transparent .. 255 opaque). 0 applied, 1 refused, 2 platform error.
     int SetAlpha(forms::Window& w, int alpha);
     void sizeMin();
@@ -34,6 +35,8 @@ class Look : public app::Part {
     // The red and green themes differ only in their colours and backdrop.
     void signalTheme(const char* backdrop, forms::Color strong, forms::Color deep,
                      const char* caption);
+
+    i18n::Languages& lang;
 };
 
 }  // namespace appearance

@@ -1,8 +1,6 @@
 #include "appearance/notes.h"
 
 #include "app/korvel.h"
-#include "appearance/look.h"
-#include "i18n/languages.h"
 
 namespace appearance {
 using forms::TextBox;
@@ -17,21 +15,9 @@ bool oneOf(const QString& text, std::initializer_list<const char*> words) {
 }
 }  // namespace
 
-Notes::Notes(app::Korvel& k) : Part(k) {
+Notes::Notes(app::Korvel& k, app::DebugLog& log, Look& look, i18n::Languages& lang)
+    : Subsystem(k, log), look(look), lang(lang) {
     k.form1.get<TextBox>("notebox").onChange = [this] { noteboxChange(); };
-    auto& debugtext = k.debug.get<TextBox>("debugtext");
-    // Every change of the debug text rewrites the log file; a file that cannot be written is
-    // simply not written.
-    debugtext.onChange = [this, &debugtext] { this->k.sv.log.write(debugtext.text()); };
-}
-
-void Notes::debugwrite(const QString& entry) {
-    auto& text = k.debug.get<TextBox>("debugtext");
-    if (entry == QLatin1String("D"))
-        text.setText(text.text() + entry);
-    else
-        text.setText(text.text() + QLatin1Char('\r') + entry);
-    text.setCaret(int(text.text().size()));  // the newest line in view
 }
 
 void Notes::noteboxChange() {
@@ -47,7 +33,6 @@ void Notes::noteboxChange() {
 
 // Whole texts only, case as written; the first group that matches acts.
 void Notes::keyword(const QString& t) {
-    auto& look = *k.look;
     if (t == QLatin1String("registry")) {
         message(QStringLiteral("This is disabled in this version!"),
                 QStringLiteral("Notice = 'registry'"));
@@ -81,7 +66,7 @@ void Notes::keyword(const QString& t) {
         st.logRequested = true;
         k.form1.get<TextBox>("notebox").setText(QStringLiteral("Look for 'log.txt'"));
     } else if (oneOf(t, {"kentucky", "schreit", "ficken", "rtl", "RTL"})) {
-        k.lang->spoonerGerman();
+        lang.spoonerGerman();
     } else if (oneOf(t, {"basel", "fcb", "FCB"})) {
         look.baselGerman();
     } else if (oneOf(t, {"lila", "white", "purple"})) {
@@ -109,15 +94,7 @@ void Notes::debugKeyword() {
     debugtext.setText(banner().join(kCrlf));
     message(QStringLiteral("degubmode enabled!"));
     debugtext.setText(QString());
-    notedUnkept_.clear();  // the log starts here
-    noteUnkeptSettings();
-}
-
-void Notes::noteUnkeptSettings() {
-    const QString why = k.sv.store.whyNotKept();
-    if (!st.debugMode || why.isEmpty() || why == notedUnkept_) return;
-    notedUnkept_ = why;
-    debugwrite(why);
+    debugLog.restart();
 }
 
 // A picture keyword: the preview shows it, stretched to the window while it is resized.

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "appearance/look.h"
+#include "i18n/languages.h"
 
 namespace appearance {
 
-// The notes box with its keywords, and the debug window with its log file.
-class Notes : public app::Part {
+// The notes box with its keywords: pictures, themes, jokes and debug mode.
+class Notes : public app::Subsystem {
   public:
-    explicit Notes(app::Korvel& k);
-    // Appends one entry to the debug window (and so to the log file).
-    void debugwrite(const QString& entry);
-    // In debug mode: says once in the log why the settings of this session will not be kept.
-    void noteUnkeptSettings();
+    Notes(app::Korvel& k, app::DebugLog& log, Look& look, i18n::Languages& lang);
 
   private:
     void noteboxChange();
@@ -20,7 +18,8 @@ class Notes : public app::Part {
     void showPicture(const char* picture);
     void asciiPicture(const QStringList& lines);
 
-    QString notedUnkept_;
+    Look& look;
+    i18n::Languages& lang;
 };
 
 // The ASCII pictures of the notes keywords, by keyword group; empty when none.

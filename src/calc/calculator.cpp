@@ -6,15 +6,15 @@
 #include "app/korvel.h"
 #include "app/settings_table.h"
 #include "calc/bitrate.h"
-#include "encoder/encoder.h"
 #include "i18n/captions.h"
 
 namespace calc {
 using forms::RuntimeError;
 using forms::TextBox;
 
-Calculator::Calculator(app::Korvel& k)
-    : Part(k),
+Calculator::Calculator(app::Korvel& k, app::DebugLog& log, encoder::Encoder& enc,
+                       app::Lifecycle& life)
+    : Subsystem(k, log),
       HH(k.form1.get<TextBox>("HH")),
       MM(k.form1.get<TextBox>("MM")),
       SS(k.form1.get<TextBox>("SS")),
@@ -37,7 +37,9 @@ Calculator::Calculator(app::Korvel& k)
       DivXbutton(k.form1.get<forms::Button>("DivXbutton")),
       kbpsLock(k.form1.get<forms::CheckBox>("kbpsLock")),
       OptionSize(k.form1.get<forms::OptionButton>("OptionSize")),
-      OptionTime(k.form1.get<forms::OptionButton>("OptionTime")) {
+      OptionTime(k.form1.get<forms::OptionButton>("OptionTime")),
+      enc(enc),
+      life(life) {
     wire();
 }
 
@@ -123,7 +125,7 @@ void Calculator::rechnen() {
             }
         }
         if (kbitps.text() == QLatin1String("0")) writeHint();
-        k.enc->DivX();
+        enc.DivX();
     } catch (const RuntimeError&) {
         message(german() ? QStringLiteral("Fehler! Bitte Algorithmus kontrollieren.")
                          : QStringLiteral("ERROR! check algorithm."));
@@ -219,7 +221,7 @@ void Calculator::kbitpsChange() {
     if (kbitps.text() != before) return;
     kbitps.setText(numText(double(v)));
     locked();
-    k.enc->DivX();
+    enc.DivX();
     store(QStringLiteral("bitrate"), kbitps.text());
     kbitps.setBackColor(pastel());
     if (st.focusField == QLatin1String("kbitps")) kbitps.setCaret(int(kbitps.text().size()));
@@ -242,7 +244,7 @@ void Calculator::kBytespsChange() {
         // handler does not start over on it.
         if (typedNumber) kBytesps.setText(typed);
         kBytesps.setBackColor(pastel());
-        k.enc->DivX();
+        enc.DivX();
     } catch (const RuntimeError&) {
         feature(QStringLiteral("[Featurename: 'kbytesps']"));
         kBytesps.setText(QStringLiteral("0"));

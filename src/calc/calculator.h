@@ -1,14 +1,19 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "encoder/encoder.h"
+
+namespace app {
+class Lifecycle;  // which the calculator completes, so it is declared with it
+}
 
 namespace calc {
 
 // The bitrate calculator: play time, file size, audio and video bitrate tied together by one
 // formula, derived in one direction or, with the lock, in the other.
-class Calculator : public app::Part {
+class Calculator : public app::Subsystem {
   public:
-    explicit Calculator(app::Korvel& k);
+    Calculator(app::Korvel& k, app::DebugLog& log, encoder::Encoder& enc, app::Lifecycle& life);
 
     // Derives the video bitrate from size, time and audio while the lock is off.
     void rechnen();
@@ -55,6 +60,8 @@ class Calculator : public app::Part {
     forms::Button &audioUp, &audioDn, &DivXbutton;
     forms::CheckBox& kbpsLock;
     forms::OptionButton &OptionSize, &OptionTime;
+    encoder::Encoder& enc;
+    app::Lifecycle& life;
 };
 
 }  // namespace calc

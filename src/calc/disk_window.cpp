@@ -34,8 +34,8 @@ double sign(double x) {
 }
 }  // namespace
 
-DiskWindow::DiskWindow(app::Korvel& k)
-    : Part(k),
+DiskWindow::DiskWindow(app::Korvel& k, app::DebugLog& log)
+    : Subsystem(k, log),
       anz(k.disk.get<TextBox>("anz")),
       DiskCombo(k.disk.get<forms::ComboBox>("DiskCombo")),
       groesse(k.form1.get<TextBox>("groesse")),

@@ -2,14 +2,14 @@
 
 #include <optional>
 
-#include "app/part.h"
+#include "app/subsystem.h"
 
 namespace calc {
 
 // The disk window: the file size from a number of CDs or DVDs.
-class DiskWindow : public app::Part {
+class DiskWindow : public app::Subsystem {
   public:
-    explicit DiskWindow(app::Korvel& k);
+    DiskWindow(app::Korvel& k, app::DebugLog& log);
     // Computes the size from the discs and writes it into the main window's size field.
     void Disk();
 

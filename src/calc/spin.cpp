@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "app/korvel.h"
-#include "calc/calculator.h"
 
 namespace calc {
 using forms::Button;
@@ -24,12 +23,13 @@ double audioRate(double x) {
 }
 }  // namespace
 
-Spinners::Spinners(app::Korvel& k)
-    : Part(k),
+Spinners::Spinners(app::Korvel& k, app::DebugLog& log, Calculator& calc)
+    : Subsystem(k, log),
       HH(k.form1.get<TextBox>("HH")),
       MM(k.form1.get<TextBox>("MM")),
       SS(k.form1.get<TextBox>("SS")),
-      audio(k.form1.get<TextBox>("audio")) {
+      audio(k.form1.get<TextBox>("audio")),
+      calc(calc) {
     auto& f = k.form1;
     auto& timeUp = f.get<Button>("timeUp");
     auto& timeDn = f.get<Button>("timeDn");
@@ -97,11 +97,11 @@ void Spinners::stepMinutes(int d) {
     if (d < 0 && MM.text() == kZero) {
         MM.setText(QStringLiteral("59"));
         if (value(HH) > 0) HH.setText(numText(value(HH) - 1));
-        k.calc->timeLostFocus(HH);
+        calc.timeLostFocus(HH);
     } else if (d > 0 && value(MM) == 59) {
         MM.setText(kZero);
         HH.setText(numText(value(HH) + 1));
-        k.calc->timeLostFocus(HH);
+        calc.timeLostFocus(HH);
     } else {
         const QString base = MM.text() == QLatin1String("0") ? st.timeBeforeEdit : MM.text();
         MM.setText(padded(base, d));
@@ -123,11 +123,11 @@ void Spinners::stepSeconds(int d) {
     if (d < 0 && SS.text() == kZero) {
         SS.setText(QStringLiteral("59"));
         if (value(MM) > 0) MM.setText(numText(value(MM) - 1));
-        k.calc->timeLostFocus(MM);
+        calc.timeLostFocus(MM);
     } else if (d > 0 && value(SS) == 59) {
         SS.setText(kZero);
         MM.setText(numText(value(MM) + 1));
-        k.calc->timeLostFocus(MM);
+        calc.timeLostFocus(MM);
     } else {
         const QString base = SS.text() == QLatin1String("0") ? st.timeBeforeEdit : SS.text();
         SS.setText(padded(base, d));

@@ -1,14 +1,15 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "calc/calculator.h"
 
 namespace calc {
 
 // The up/down buttons beside the play time and the audio bitrate, with auto-repeat while the
 // mouse button is held on them.
-class Spinners : public app::Part {
+class Spinners : public app::Subsystem {
   public:
-    explicit Spinners(app::Korvel& k);
+    Spinners(app::Korvel& k, app::DebugLog& log, Calculator& calc);
     // Steps the time field that last had the focus by d (+1 or -1), carrying into the field above.
     void SpinIt(int d);
     // The next larger and the next smaller standard audio bitrate.
@@ -24,6 +25,7 @@ class Spinners : public app::Part {
     void repeatWhileHeld(forms::Button& button, forms::Timer& timer);
 
     forms::TextBox &HH, &MM, &SS, &audio;
+    Calculator& calc;
 };
 
 }  // namespace calc

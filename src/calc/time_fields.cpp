@@ -49,7 +49,7 @@ void Calculator::carry(TextBox& field, bool over) {
 
 void Calculator::timeGotFocus(TextBox& field, const char* name) {
     if (&field == &HH && st.busy) {
-        k.life->completeStartup();
+        life.completeStartup();
         return;
     }
     if (HH.readOnly()) {

@@ -1,7 +1,6 @@
 #include "encoder/encoder.h"
 
 #include "app/korvel.h"
-#include "geometry/rating.h"
 #include "i18n/control_names.h"
 
 namespace encoder {
@@ -9,8 +8,8 @@ using forms::Button;
 using forms::CheckBox;
 using forms::TextBox;
 
-Encoder::Encoder(app::Korvel& k)
-    : Part(k),
+Encoder::Encoder(app::Korvel& k, app::DebugLog& log, geometry::Rating& rating)
+    : Subsystem(k, log),
       ButtonVBR(k.form1.get<Button>("ButtonVBR")),
       ButtonProfile(k.form1.get<Button>("ButtonProfile")),
       ButtonPsy(k.form1.get<Button>("ButtonPsy")),
@@ -21,11 +20,12 @@ Encoder::Encoder(app::Korvel& k)
       CheckQPx(k.form1.get<CheckBox>("CheckQPx")),
       CheckResize(k.form1.get<CheckBox>("CheckResize")),
       keyframebox(k.form1.get<TextBox>("keyframebox")),
-      DivXBox(k.form1.get<TextBox>("DivXBox")) {
+      DivXBox(k.form1.get<TextBox>("DivXBox")),
+      rating(rating) {
     wireButtons();
     wireKeyframes();
     // Every new string is rated at once.
-    DivXBox.onChange = [this] { this->k.rating->Wertung(); };
+    DivXBox.onChange = [this] { this->rating.Wertung(); };
 }
 
 OptionInputs Encoder::inputs() const {
@@ -114,7 +114,7 @@ void Encoder::DivX() {
     DivXBox.setText(s);
     // The string is read from its start; the rest scrolls into view.
     DivXBox.setCaret(0);
-    k.rating->Wertung();
+    rating.Wertung();
 }
 
 // Small devices cannot decode B-frames, GMC or quarter-pel; the larger profiles allow B-frames.

@@ -1,14 +1,13 @@
 #include "encoder/import.h"
 
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 
 namespace encoder {
 using forms::Button;
 using forms::CheckBox;
 using forms::TextBox;
 
-Import::Import(app::Korvel& k) : Part(k) {
+Import::Import(app::Korvel& k, app::DebugLog& log, Encoder& enc) : Subsystem(k, log), enc(enc) {
     k.form1.get<Button>("getReg").onClick = [this] { getReg(); };
 }
 
@@ -90,7 +89,7 @@ void Import::getReg() {
         mapCaption(profile, "Active Profile",
                    {{"0", "Handheld"}, {"1", "Portable"}, {"2", "HomeThter"}, {"3", "Hight Def"}});
         mapCaption(profile, "Disable Profile Page", {{"1", "None"}});
-        k.enc->mpeg4();
+        enc.mpeg4();
         const bool dialogs = getRegValue(QStringLiteral("Use dialogs")).text == QLatin1String("1");
         f3.get<CheckBox>("CheckError").setValue(dialogs ? 0 : 1);
     } catch (const forms::RuntimeError&) {

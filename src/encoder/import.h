@@ -1,14 +1,15 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "encoder/encoder.h"
 
 namespace encoder {
 
 // Reads the codec's own settings into the windows. The codec's settings are only ever read:
 // the write button does nothing.
-class Import : public app::Part {
+class Import : public app::Subsystem {
   public:
-    explicit Import(app::Korvel& k);
+    Import(app::Korvel& k, app::DebugLog& log, Encoder& enc);
 
     // What the value reader gives: a text cut at its first NUL, or a 32-bit number, read as
     // signed (the codec keeps "off" as -1); a missing value is the empty text.
@@ -31,6 +32,8 @@ class Import : public app::Part {
     // Sets the caption the value's text maps to; other values leave the caption as it is.
     void mapCaption(forms::Button& button, const char* name,
                     std::initializer_list<std::pair<const char*, const char*>> map);
+
+    Encoder& enc;
 };
 
 }  // namespace encoder

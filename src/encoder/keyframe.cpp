@@ -1,6 +1,5 @@
 #include <cmath>
 
-#include "app/korvel.h"
 #include "encoder/encoder.h"
 
 namespace encoder {

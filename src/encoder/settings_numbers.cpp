@@ -3,9 +3,7 @@
 #include <cstdlib>
 
 #include "app/korvel.h"
-#include "appearance/look.h"
 #include "encoder/settings_window.h"
-#include "geometry/geometry.h"
 
 namespace encoder {
 using forms::TextBox;
@@ -30,7 +28,7 @@ void SettingsWindow::wireNumbers() {
 void SettingsWindow::scChange() {
     if (leading(SC) > 100) SC.setText(QStringLiteral("100 %"));
     SC.setCaret(int(SC.text().size()));
-    rebuild();
+    enc.DivX();
     store(QStringLiteral("SC"), numText(leading(SC)));
     SC.setBackColor(pastel());
 }
@@ -69,7 +67,7 @@ void SettingsWindow::moduChange() {
     }
     modu.setBackColor(pastel());
     store(QStringLiteral("mod"), modu.text());
-    rebuild();
+    enc.DivX();
     debug(QStringLiteral("modu_Change #4"));
 }
 
@@ -87,7 +85,7 @@ void SettingsWindow::pvChange() {
     if (isNumber(width))
         slider.setValue(std::clamp<qint64>(whole(std::clamp(locale(width), -1e9, 1e9)),
                                            slider.min(), slider.max()));
-    k.geo->size();
+    geo.size();
     store(QStringLiteral("PV"), PV.text());
     PV.setBackColor(pastel());
 }
@@ -100,7 +98,7 @@ void SettingsWindow::transparencyChange() {
     const int alpha = int(whole(double(percent) * 255 / 100));
     for (forms::Window* w : {&k.form1, &f3, &k.disk, &k.about}) {
         w->load();
-        k.look->SetAlpha(*w, alpha);
+        look.SetAlpha(*w, alpha);
     }
     store(QStringLiteral("transparency1"), numText(leading(Korveltrans)));
     Korveltrans.setBackColor(pastel());

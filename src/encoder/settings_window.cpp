@@ -3,7 +3,6 @@
 #include "app/korvel.h"
 #include "app/settings_table.h"
 #include "encoder/cycle.h"
-#include "encoder/encoder.h"
 
 namespace encoder {
 using app::settings::Setting;
@@ -11,8 +10,12 @@ using forms::Button;
 using forms::CheckBox;
 using forms::TextBox;
 
-SettingsWindow::SettingsWindow(app::Korvel& k)
-    : Part(k),
+SettingsWindow::SettingsWindow(app::Korvel& k, app::DebugLog& log, Encoder& enc,
+                               geometry::Geometry& geo, appearance::Look& look)
+    : Subsystem(k, log),
+      enc(enc),
+      geo(geo),
+      look(look),
       f3(k.form3),
       SC(k.form3.get<TextBox>("SC")),
       modu(k.form3.get<TextBox>("modu")),
@@ -21,10 +24,6 @@ SettingsWindow::SettingsWindow(app::Korvel& k)
       PV(k.form3.get<forms::ComboBox>("PV")) {
     wireChoices();
     wireNumbers();
-}
-
-void SettingsWindow::rebuild() {
-    k.enc->DivX();
 }
 
 void SettingsWindow::wireChoices() {
@@ -39,7 +38,7 @@ void SettingsWindow::wireChoices() {
     checkCrop.onClick = [this, &checkCrop] {
         // The grayed state still crops; only a plain tick shows the scissors.
         k.form1.get<forms::Picture>("CropPic").setVisible(checkCrop.value() == 1);
-        rebuild();
+        enc.DivX();
         store(QStringLiteral("Crop"), QString::number(checkCrop.value()));
     };
     for (const Setting* s : app::settings::pick({"left", "right", "top", "bottom"})) {
@@ -54,32 +53,32 @@ void SettingsWindow::wireChoices() {
     resample.onClick = [this, &resample] {
         resample.setCaption(advance(resample.caption(),
                                     {"very soft", "soft", "sharp", "very sharp"}, "very sharp"));
-        rebuild();
+        enc.DivX();
     };
     auto& PQ = f3.get<Button>("ButtonPQ");
     PQ.onClick = [this, &PQ] {
         PQ.setCaption(advance(PQ.caption(), {"Fastest", "Standard", "Slow", "Slowest"}, "Slow"));
         store(QStringLiteral("PQ"), PQ.caption());
-        rebuild();
+        enc.DivX();
     };
 
     for (const Setting* s : app::settings::pick({"do_log", "do_mv", "Error", "Feetback"})) {
         f3.get<CheckBox>(QLatin1String(s->control)).onClick = [this, s] {
             save(*s);
-            rebuild();
+            enc.DivX();
         };
     }
     auto& Dir = f3.get<TextBox>("Dir");
     Dir.onChange = [this, &Dir] {
         store(QStringLiteral("dir"), Dir.text());
-        rebuild();
+        enc.DivX();
         Dir.setBackColor(pastel());
     };
 
     // The user-defined string replaces the built one when the rating sees the box ticked.
     auto& CheckUD = f3.get<CheckBox>("CheckUD");
     CheckUD.onClick = [this, &CheckUD] {
-        rebuild();
+        enc.DivX();
         store(QStringLiteral("ud"), QString::number(CheckUD.value()));
     };
     for (const char* name : {"ud1", "ud2"}) {
@@ -95,7 +94,7 @@ void SettingsWindow::wireChoices() {
 
 // Letters typed after a number are dropped; the rewrite runs this once more to no effect.
 void SettingsWindow::cropChange(TextBox& field, const Setting& s) {
-    rebuild();
+    enc.DivX();
     save(s);
     field.setBackColor(pastel());
     if (!field.text().isEmpty()) field.setText(numText(leading(field)));

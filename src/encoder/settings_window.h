@@ -1,15 +1,19 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "appearance/look.h"
+#include "encoder/encoder.h"
+#include "geometry/geometry.h"
 
 namespace encoder {
 
 // The user-defined settings window: crop, resize filter, log and motion-vector files, feedback,
 // scene change, performance/quality, modulation, pixel ratio, a user-defined string and the
 // windows' transparency. Every control stores its value at once.
-class SettingsWindow : public app::Part {
+class SettingsWindow : public app::Subsystem {
   public:
-    explicit SettingsWindow(app::Korvel& k);
+    SettingsWindow(app::Korvel& k, app::DebugLog& log, Encoder& enc, geometry::Geometry& geo,
+                   appearance::Look& look);
 
   private:
     // settings_window.cpp
@@ -27,7 +31,9 @@ class SettingsWindow : public app::Part {
     void transparencyChange();
     QString singleText(double x) const;
 
-    void rebuild();
+    Encoder& enc;
+    geometry::Geometry& geo;
+    appearance::Look& look;
     forms::Window& f3;
     forms::TextBox &SC, &modu, &Korveltrans;
     forms::ScrollBar& modscroll;

@@ -1,9 +1,7 @@
 // Bits per pixel: recomputed from bitrate, frame rate and pixel count, or typed to drive the
 // resolution (or, with no video bitrate set, the bitrate).
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "geometry/geometry.h"
-#include "geometry/solver.h"
 
 namespace geometry {
 using forms::RuntimeError;
@@ -38,7 +36,7 @@ void Geometry::bitsperpixelChange() {
         }
         if (st.busy) return;
         debug(QStringLiteral("bitsperpixel_Change #1"));
-        k.res->resolution();
+        res.resolution();
         debug(QStringLiteral("bitsperpixel_Change #2"));
         bitsperpixel.setBackColor(pastel());
     } catch (const RuntimeError&) {
@@ -67,7 +65,7 @@ void Geometry::bitsperpixelLostFocus() {
         ScrollBar1.setValue(sliderForWidth(leading(Bwidth)));
         st.focusField = QStringLiteral("none");
         st.busy = false;
-        k.enc->DivX();
+        enc.DivX();
     }
 }
 

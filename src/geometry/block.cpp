@@ -1,13 +1,12 @@
 #include "geometry/block.h"
 
 #include "app/korvel.h"
-#include "preview/preview.h"
 
 namespace geometry {
 using forms::TextBox;
 
-Block::Block(app::Korvel& k)
-    : Part(k),
+Block::Block(app::Korvel& k, app::DebugLog& log)
+    : Subsystem(k, log),
       Bwidth(k.form1.get<TextBox>("Bwidth")),
       Bheight(k.form1.get<TextBox>("Bheight")),
       aspect(k.form1.get<TextBox>("aspect")),
@@ -19,9 +18,5 @@ Block::Block(app::Korvel& k)
       kbitps(k.form1.get<TextBox>("kbitps")),
       ratio(k.form1.get<forms::Label>("ratio")),
       ScrollBar1(k.form1.get<forms::ScrollBar>("ScrollBar1")) {}
-
-void Block::fitPreview() {
-    k.preview->fit(leading(Bwidth) * 15, div(leading(Bheight) * 15, pixelRatio()));
-}
 
 }  // namespace geometry

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "geometry/picture_size.h"
 
 namespace geometry {
 
 // What the geometry handlers and the resolution solver share: the block's fields, read as the
 // numbers the picture-size rules take.
-class Block : public app::Part {
+class Block : public app::Subsystem {
   public:
-    explicit Block(app::Korvel& k);
+    Block(app::Korvel& k, app::DebugLog& log);
 
   protected:
     // A state text such as focusField holds this name.
@@ -34,8 +34,6 @@ class Block : public app::Part {
     void showPixels() {
         pixels.setText(numText(leading(Bwidth) * leading(Bheight)) + QStringLiteral(" px"));
     }
-    // Sizes the preview window to the width and height fields.
-    void fitPreview();
 
     forms::TextBox &Bwidth, &Bheight, &aspect, &pixels, &scrollvalue;
     forms::TextBox &framerate, &bitsperpixel, &bitrate, &kbitps;

@@ -5,8 +5,14 @@
 namespace geometry {
 using forms::keys::Enter;
 
-Geometry::Geometry(app::Korvel& k) : Block(k) {
+Geometry::Geometry(app::Korvel& k, app::DebugLog& log, Solver& res, encoder::Encoder& enc,
+                   preview::Preview& preview)
+    : Block(k, log), res(res), enc(enc), preview(preview) {
     wire();
+}
+
+void Geometry::fitPreview() {
+    preview.fit(leading(Bwidth) * 15, div(leading(Bheight) * 15, pixelRatio()));
 }
 
 void Geometry::wire() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "encoder/encoder.h"
 #include "geometry/block.h"
+#include "geometry/solver.h"
+#include "preview/preview.h"
 
 namespace geometry {
 
@@ -8,7 +11,8 @@ namespace geometry {
 // the bitrate in bit/s.
 class Geometry : public Block {
   public:
-    explicit Geometry(app::Korvel& k);
+    Geometry(app::Korvel& k, app::DebugLog& log, Solver& res, encoder::Encoder& enc,
+             preview::Preview& preview);
     // Refresh from the slider (and the preview window's size).
     void size();
     // Refresh from the width or height field being edited.
@@ -20,6 +24,8 @@ class Geometry : public Block {
 
   private:
     void wire();
+    // Sizes the preview window to the width and height fields.
+    void fitPreview();
     // resolution.cpp
     void aspectChange();
     void presetClick(const char* plain, const char* hundredths);
@@ -47,6 +53,10 @@ class Geometry : public Block {
     void bitrateEnter();
     void bitrateChange();
     void calculatorClick();
+
+    Solver& res;
+    encoder::Encoder& enc;
+    preview::Preview& preview;
 };
 
 }  // namespace geometry

@@ -1,8 +1,6 @@
 // Frame rate and the video bitrate in bit/s.
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "geometry/geometry.h"
-#include "geometry/solver.h"
 
 namespace geometry {
 using forms::TextBox;
@@ -29,7 +27,7 @@ void Geometry::framerateLostFocus() {
 void Geometry::framerateChange() {
     if (isNumber(framerate)) {
         bitspropixel();
-        k.enc->DivX();
+        enc.DivX();
     }
     store(QStringLiteral("framerate"), framerate.text());
     framerate.setBackColor(pastel());
@@ -63,7 +61,7 @@ void Geometry::bitrateChange() {
     if (bitrate.text().isEmpty()) return;
     kbitps.setText(numText(leading(bitrate) / 1000));
     bitspropixel();
-    k.res->resolution();
+    res.resolution();
     k.form3.load();
     k.form3.get<TextBox>("udX").setText(numText(leading(kbitps)));
     bitrate.setBackColor(pastel());

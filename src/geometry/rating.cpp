@@ -61,7 +61,7 @@ forms::Color ratingColor(int score) {
     return forms::Color::rgb(red, green, 0);
 }
 
-Rating::Rating(app::Korvel& k) : Part(k) {}
+Rating::Rating(app::Korvel& k, app::DebugLog& log) : Subsystem(k, log) {}
 
 RatingInputs Rating::inputs() const {
     auto& f1 = k.form1;

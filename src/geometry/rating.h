@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "forms/color.h"
 
 namespace geometry {
@@ -27,9 +27,9 @@ int ratingScore(const RatingInputs& in);
 forms::Color ratingColor(int score);
 
 // The quality rating: colours the option string from green to red.
-class Rating : public app::Part {
+class Rating : public app::Subsystem {
   public:
-    explicit Rating(app::Korvel& k);
+    Rating(app::Korvel& k, app::DebugLog& log);
     void Wertung();
 
   private:

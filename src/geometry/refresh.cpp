@@ -1,9 +1,7 @@
 // Refreshing the block as a whole: from the slider, from the field being edited, and after the
 // pixel count changed. The preview window follows the width and height each time.
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "geometry/geometry.h"
-#include "geometry/solver.h"
 
 namespace geometry {
 using forms::RuntimeError;
@@ -59,8 +57,8 @@ void Geometry::pixelsChange() {
     }
     if (!k.pv.moving) bitspropixel();
     pixels.setBackColor(pastel());
-    k.res->resolution();
-    k.enc->DivX();
+    res.resolution();
+    enc.DivX();
 }
 
 }  // namespace geometry

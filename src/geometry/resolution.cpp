@@ -1,10 +1,7 @@
 // Width, height, aspect ratio and the width slider following one another.
 #include <cmath>
 
-#include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "geometry/geometry.h"
-#include "geometry/solver.h"
 
 namespace geometry {
 using forms::RuntimeError;
@@ -26,8 +23,8 @@ void Geometry::aspectChange() {
         if (!aspectFree())
             Bheight.setText(numText(otherSide(Held::Width, leading(Bwidth), shape())));
         size();
-        k.enc->DivX();
-        k.res->resolution();
+        enc.DivX();
+        res.resolution();
         store(QStringLiteral("aspect"), aspect.text());
         aspect.setBackColor(pastel());
     } catch (const RuntimeError&) {
@@ -87,7 +84,7 @@ void Geometry::heightChange() {
         }
         Bheight.setBackColor(pastel());
         if (is(st.focusField, "Bheight")) {
-            k.res->resolution();
+            res.resolution();
             size2();
             return;
         }

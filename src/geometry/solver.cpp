@@ -1,12 +1,10 @@
 #include "geometry/solver.h"
 
-#include "app/korvel.h"
-#include "encoder/encoder.h"
-
 namespace geometry {
 using forms::RuntimeError;
 
-Solver::Solver(app::Korvel& k) : Block(k) {}
+Solver::Solver(app::Korvel& k, app::DebugLog& log, encoder::Encoder& enc)
+    : Block(k, log), enc(enc) {}
 
 void Solver::resolution() {
     debug(QStringLiteral("resolution #1"));
@@ -74,7 +72,7 @@ void Solver::fromBitsPerPixel() {
     Bheight.setText(numText(size->height));
     st.busy = false;
     pixels.setText(numText(Int(leading(Bwidth) * leading(Bheight))));
-    k.enc->DivX();
+    enc.DivX();
     st.busy = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "encoder/encoder.h"
 #include "geometry/block.h"
 
 namespace geometry {
@@ -8,13 +9,15 @@ namespace geometry {
 // with whichever of them the user is editing.
 class Solver : public Block {
   public:
-    explicit Solver(app::Korvel& k);
+    Solver(app::Korvel& k, app::DebugLog& log, encoder::Encoder& enc);
     void resolution();
 
   private:
     void bitsPerPixelShown();
     void fromSide(Held held);
     void fromBitsPerPixel();
+
+    encoder::Encoder& enc;
 };
 
 }  // namespace geometry

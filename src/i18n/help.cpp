@@ -5,7 +5,7 @@
 
 namespace i18n {
 
-Help::Help(app::Korvel& k) : Part(k) {
+Help::Help(app::Korvel& k, app::DebugLog& log) : Subsystem(k, log) {
     for (const HelpTopic& topic : helpTopics()) {
         auto& label = windowOf(k, topic.place).get<forms::Label>(QString::fromUtf8(topic.label));
         label.setPointer(forms::Pointer::Hand);  // captions with help look clickable

@@ -18,7 +18,7 @@ forms::Window& windowOf(app::Korvel& k, Place place) {
     return k.form1;
 }
 
-Languages::Languages(app::Korvel& k) : Part(k) {
+Languages::Languages(app::Korvel& k, app::DebugLog& log) : Subsystem(k, log) {
     k.form1.get<forms::Picture>("deutsch").onClick = [this] { deutsch_Click(); };
     k.form1.get<forms::Picture>("english").onClick = [this] { english_Click(); };
     k.form1.get<forms::Picture>("french").onClick = [this] { french_Click(); };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
 #include "i18n/captions.h"
 
 namespace i18n {
@@ -9,9 +9,9 @@ namespace i18n {
 forms::Window& windowOf(app::Korvel& k, Place place);
 
 // Caption sets of the three languages and the two joke sets.
-class Languages : public app::Part {
+class Languages : public app::Subsystem {
   public:
-    explicit Languages(app::Korvel& k);
+    Languages(app::Korvel& k, app::DebugLog& log);
     void deutsch_Click();
     void english_Click();
     void french_Click();

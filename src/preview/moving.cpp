@@ -23,7 +23,7 @@ void Preview::open() {
         f2.move(k.form1.left() + k.form1.width() + 150, k.form1.top());
     }
     f2.show();
-    k.geo->size();
+    geo.size();
     placeGrip();
     k.keepOnScreen(f2);
 }

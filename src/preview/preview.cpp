@@ -16,8 +16,11 @@ int wholeTwips(double t) {
 }
 }  // namespace
 
-Preview::Preview(app::Korvel& k)
-    : Part(k),
+Preview::Preview(app::Korvel& k, app::DebugLog& log, geometry::Geometry& geo,
+                 appearance::Look& look)
+    : Subsystem(k, log),
+      geo(geo),
+      look(look),
       f2(k.form2),
       sizebutton(k.form2.get<forms::Button>("sizebutton")),
       DivXTimer(k.form2.get<forms::Timer>("DivXTimer")) {

@@ -1,15 +1,20 @@
 #pragma once
 
-#include "app/part.h"
+#include "app/subsystem.h"
+#include "appearance/look.h"
+
+namespace geometry {
+class Geometry;  // which sizes the preview, so it is declared with it
+}
 
 namespace preview {
 
 // The preview window: a black surface of the target picture size. It moves by dragging, hides
 // on a double click, resizes by its grip (writing the size back into the picture geometry),
 // turns translucent, and scolds a user who shrinks it to nothing.
-class Preview : public app::Part {
+class Preview : public app::Subsystem {
   public:
-    explicit Preview(app::Korvel& k);
+    Preview(app::Korvel& k, app::DebugLog& log, geometry::Geometry& geo, appearance::Look& look);
     // Sizes the window (twips) and keeps the grip 180 twips inside the lower-right corner.
     void fit(double widthTwips, double heightTwips);
     // Resets the window and scolds the user.
@@ -33,6 +38,8 @@ class Preview : public app::Part {
     void placeGrip();
     void scold();
 
+    geometry::Geometry& geo;
+    appearance::Look& look;
     forms::Window& f2;
     forms::Button& sizebutton;
     forms::Timer& DivXTimer;

@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "app/korvel.h"
-#include "appearance/look.h"
-#include "geometry/geometry.h"
 #include "preview/preview.h"
 
 namespace preview {
@@ -146,7 +144,7 @@ void Preview::transparencyChange() {
     field.setCaret(int(field.text().size()) - 2);
     const qint64 percent =
         std::clamp<qint64>(whole(std::clamp(leading(field), -1e9, 1e9)), 20, 100);
-    k.look->SetAlpha(f2, int(whole(double(percent) * 255 / 100)));
+    look.SetAlpha(f2, int(whole(double(percent) * 255 / 100)));
     store(QStringLiteral("transparency2"), numText(leading(field)));
 }
 

@@ -94,7 +94,7 @@ encoder::FfmpegJob storedFfmpegJob(const QByteArray& input, const QByteArray& ou
     }
     app::Korvel k(copy.services(), systemNumberLocale());
     k.start();
-    const auto job = k.enc->ffmpegJob(input, output);
+    const auto job = k.ffmpegJob(input, output);
     if (const auto* refusal = std::get_if<encoder::FfmpegRefusal>(&job))
         throw Mistake{encoder::refusalText(*refusal, i18n::English, forms::NumberLocale::point())};
     *sizeMB = forms::num::leading(k.form1.get<forms::TextBox>(QStringLiteral("groesse")).text());

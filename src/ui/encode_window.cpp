@@ -17,7 +17,6 @@
 #include <filesystem>
 
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "i18n/control_names.h"
 #include "i18n/film_texts.h"
 #include "media/file_name.h"
@@ -203,7 +202,7 @@ std::optional<std::variant<encoder::FfmpegJob, encoder::FfmpegRefusal>> EncodeWi
     std::optional<std::variant<encoder::FfmpegJob, encoder::FfmpegRefusal>> job;
     const QByteArray input = media::toNativeBytes(film_.file),
                      output = media::toNativeBytes(output_);
-    k_.rt.dispatch([&] { job = k_.enc->ffmpegJob(input, output); });
+    k_.rt.dispatch([&] { job = k_.ffmpegJob(input, output); });
     return job;
 }
 

@@ -5,7 +5,6 @@
 #include <QMenu>
 
 #include "app/korvel.h"
-#include "encoder/encoder.h"
 #include "i18n/captions.h"
 #include "i18n/control_names.h"
 #include "i18n/film_texts.h"
@@ -62,10 +61,10 @@ bool FfmpegMenu::eventFilter(QObject* o, QEvent* e) {
 
 void FfmpegMenu::copyCommand() const {
     const QString film = k_.st.film;
-    if (film.isEmpty()) return k_.rt.dispatch([this] { k_.enc->copyFfmpegCommand(); });
+    if (film.isEmpty()) return k_.rt.dispatch([this] { k_.copyFfmpegCommand(); });
     const QByteArray input = media::toNativeBytes(film),
                      output = media::toNativeBytes(media::defaultOutput(film));
-    k_.rt.dispatch([&] { k_.enc->copyFfmpegCommand(input, output); });
+    k_.rt.dispatch([&] { k_.copyFfmpegCommand(input, output); });
 }
 
 }  // namespace ui

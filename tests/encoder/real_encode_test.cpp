@@ -12,7 +12,7 @@
 
 #include "app/korvel.h"
 #include "calc/bitrate.h"
-#include "encoder/encoder.h"
+#include "encoder/ffmpeg_command.h"
 #include "platform/memory_services.h"
 #include "shell.h"
 
@@ -83,7 +83,7 @@ class RealEncode : public ::testing::TestWithParam<Point> {
             k.rt.userFocus(*k.form1.find("notebox"));  // leaving the width settles the height
         }
         *kbps = k.form1.get<forms::TextBox>("kbitps").text().toLongLong();
-        const auto job = k.enc->ffmpegJob(kSource, output);
+        const auto job = k.ffmpegJob(kSource, output);
         return encoder::shellText(std::get<encoder::FfmpegJob>(job));
     }
     // What `korvel --ffmpeg` prints with no settings file at all.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/debug_log.h"
 #include "app/state.h"
 #include "forms/runtime.h"
 
@@ -13,19 +14,20 @@ namespace settings {
 struct Setting;
 }
 
-// Base of every subsystem: the program root, the shared state and the number and message helpers
-// all behaviour code uses, in the user's locale.
-class Part {
+// Base of every subsystem: the program root with its windows and services, the shared state, the
+// debug log and the number and message helpers all behaviour code uses, in the user's locale.
+class Subsystem {
   public:
-    explicit Part(Korvel& k);
-    virtual ~Part() = default;
-    Part(const Part&) = delete;
-    Part& operator=(const Part&) = delete;
+    Subsystem(Korvel& k, DebugLog& log);
+    virtual ~Subsystem() = default;
+    Subsystem(const Subsystem&) = delete;
+    Subsystem& operator=(const Subsystem&) = delete;
 
   protected:
     Korvel& k;
     MainState& st;
     forms::Runtime& rt;
+    DebugLog& debugLog;
 
     static double leading(const QString& t) { return forms::num::leading(t); }
     static double leading(const forms::TextBox& f) { return forms::num::leading(f.text()); }
@@ -43,7 +45,9 @@ class Part {
     void message(const QString& text, std::optional<QString> title = std::nullopt);
     // "It's not a Bug - it's a Feature! ;-) " + line break(s) + the name line.
     void feature(const QString& nameLine, int breaks = 1);
-    void debug(const QString& line);                   // a debug-log line while debugMode is on
+    void debug(const QString& line) {  // a debug-log line while debugMode is on
+        if (st.debugMode) debugLog.write(line);
+    }
     QString stored(const settings::Setting& s) const;  // read with the row's fallback
     void save(const settings::Setting& s);             // what the row's control holds
     void store(const QString& key, const QString& value);

@@ -1,60 +1,55 @@
-#include "app/part.h"
+#include "app/subsystem.h"
 
 #include "app/korvel.h"
 #include "app/settings_table.h"
-#include "appearance/notes.h"
 
 namespace app {
 
-Part::Part(Korvel& k) : k(k), st(k.st), rt(k.rt) {}
+Subsystem::Subsystem(Korvel& k, DebugLog& log) : k(k), st(k.st), rt(k.rt), debugLog(log) {}
 
-double Part::locale(const QString& t) const {
+double Subsystem::locale(const QString& t) const {
     return forms::num::locale(t, rt.locale());
 }
 
-bool Part::isNumber(const QString& t) const {
+bool Subsystem::isNumber(const QString& t) const {
     return forms::num::isNumber(t, rt.locale());
 }
 
-QString Part::numText(double x) const {
+QString Subsystem::numText(double x) const {
     return forms::num::text(x, rt.locale());
 }
 
-double Part::random() {
+double Subsystem::random() {
     return k.sv.random.next();
 }
 
-forms::Color Part::pastel() {
+forms::Color Subsystem::pastel() {
     const int r = 200 + int(Int(random() * 55 + 1));
     const int g = 200 + int(Int(random() * 55 + 1));
     const int b = 200 + int(Int(random() * 55 + 1));
     return forms::Color::rgb(r, g, b);
 }
 
-void Part::message(const QString& text, std::optional<QString> title) {
+void Subsystem::message(const QString& text, std::optional<QString> title) {
     k.sv.messages.show(text, title);
 }
 
-void Part::feature(const QString& nameLine, int breaks) {
+void Subsystem::feature(const QString& nameLine, int breaks) {
     message(QStringLiteral("It's not a Bug - it's a Feature! ;-) ") +
             QString(breaks, QLatin1Char('\r')) + nameLine);
 }
 
-void Part::debug(const QString& line) {
-    if (st.debugMode) k.notes->debugwrite(line);
-}
-
-QString Part::stored(const settings::Setting& s) const {
+QString Subsystem::stored(const settings::Setting& s) const {
     return settings::read(k.sv.store, s);
 }
 
-void Part::save(const settings::Setting& s) {
+void Subsystem::save(const settings::Setting& s) {
     store(s.key, settings::controlValue(k, s));
 }
 
-void Part::store(const QString& key, const QString& value) {
+void Subsystem::store(const QString& key, const QString& value) {
     k.sv.store.write(key, value);
-    if (k.notes) k.notes->noteUnkeptSettings();  // a save that failed shows at the next write
+    debugLog.noteUnkeptSettings();  // a save that failed shows at the next write
 }
 
 }  // namespace app
