@@ -63,6 +63,10 @@ inline constexpr int Escape = 27;
 inline constexpr int Comma = 188;
 }  // namespace keys
 
+// How Tab treats a control that can take the focus: a stop, passed by while a click still focuses
+// it (ClickOnly), or never focused at all (Never).
+enum class TabStop { Yes, ClickOnly, Never };
+
 // Everything a control of any kind has: appearance, placement in twips and its event handlers.
 // Handlers are set by the behaviour code; writes from code raise them through the runtime.
 class Control {
@@ -112,6 +116,7 @@ class Control {
     // Whether the control, given the focus now, would hand it straight on (a field that sends
     // the typing to the field it derives from): Tab passes it by, a click still reaches it.
     std::function<bool()> handsFocusOn;
+    TabStop tabStop = TabStop::Yes;
 
     Handler onChange, onClick, onDblClick, onGotFocus, onLostFocus, onScroll, onTimer;
     KeyHandler onKeyDown;

@@ -8,6 +8,15 @@ namespace forms {
 
 Window::Window(Runtime& rt, QString name) : rt_(rt), name_(std::move(name)) {}
 
+void Window::addTabOrder(const QStringList& names, const QString& after) {
+    qsizetype at = after.isEmpty() ? tabOrder_.size() : tabOrder_.indexOf(after) + 1;
+    if (at == 0 && !after.isEmpty())
+        throw std::logic_error(
+            (name_ + QStringLiteral(": the Tab order has no ") + after).toStdString());
+    for (const QString& name : names)
+        tabOrder_.insert(at++, name);
+}
+
 void Window::changed(Prop p) {
     rt_.windowChanged(*this, p);
 }

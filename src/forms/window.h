@@ -63,6 +63,12 @@ class Window {
     }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
+    // Tab walks the controls named here first, the way a person fills the form; the others follow
+    // in reading order. Each block of controls adds its names beside its declarations: after
+    // `after`, a name already in the order, or at the end.
+    const QStringList& tabOrder() const { return tabOrder_; }
+    void addTabOrder(const QStringList& names, const QString& after = {});
+
     // State variables kept outside the controls, readable by name (for checks and the trace).
     void defineVar(const QString& name, std::function<QString()> getter);
     bool hasVar(const QString& name) const { return vars_.contains(name); }
@@ -87,6 +93,7 @@ class Window {
     Color back_ = Color::unset();
     std::vector<std::unique_ptr<Control>> controls_;
     QHash<QString, Control*> index_;
+    QStringList tabOrder_;
     QHash<QString, std::function<QString()>> vars_;
 };
 

@@ -60,7 +60,6 @@ class View : public forms::Observer {
     void applyColors(forms::Control& c, QWidget* w);
     void applyPicture(forms::Control& c, QWidget* w);
     void applyWindow(forms::Window& w, forms::Prop p);
-    void orderTabs(const forms::Window& w);
     void nameControls(const forms::Window& w);
 
     forms::Runtime& rt_;
