@@ -366,10 +366,6 @@ void View::applyWindow(forms::Window& w, Prop p) {
     }
 }
 
-void View::windowChanged(forms::Window& w, Prop p) {
-    applyWindow(w, p);
-}
-
 void View::focusChanged(forms::Control* now) {
     QWidget* w = now ? widgets_.value(now) : nullptr;
     if (!w || w->hasFocus()) return;
@@ -386,33 +382,9 @@ void View::edited(forms::TextBox& c, const QString& text, int caret) {
     controlChanged(c, Prop::Text);  // the model may have kept, changed or refused the edit
 }
 
-void View::key(forms::Control& c, int keyCode) {
-    rt_.userKey(c, keyCode);
-}
-
-void View::key(forms::Window& w, int keyCode) {
-    rt_.userKey(w, keyCode);
-}
-
 void View::clicked(forms::Control& c, const QString& item) {
     rt_.userClicked(c, item);
     controlChanged(c, Prop::Value);
-}
-
-void View::dblClick(forms::Control& c) {
-    rt_.userDblClick(c);
-}
-
-void View::mouse(forms::Control& c, char what, QMouseEvent* e) {
-    rt_.userMouse(c, what, mouseArgs(e, what));
-}
-
-void View::mouse(forms::Window& w, char what, QMouseEvent* e) {
-    rt_.userMouse(w, what, mouseArgs(e, what));
-}
-
-void View::dblClick(forms::Window& w) {
-    rt_.userDblClick(w);
 }
 
 void View::focusIn(forms::Control& c) {
