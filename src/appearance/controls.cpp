@@ -13,14 +13,20 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     pictureButton(f, "max", "modeMax", {318, 2, 14, 14}).setVisible(false);
     button(f, "exit", "x", {336, 2, 14, 14});
     timer(f, "breath", 10);
+    // Tab: the window's own buttons come last, and the credit line that opens About.
+    f.addTabOrder({"min", "midi", "max"}, "french");
+    f.addTabOrder({"info", "exit"}, "settingsbutton");
 
     label(f, "textclear", " Clear", {240, 64, 52, 15});
     button(f, "ClearAll", "clear", {296, 62, 52, 19});
+    f.addTabOrder({"ClearAll"}, "writeReg");
 
     label(f, "preview", "Preview", {4, 256, 52, 15});
     button(f, "form2show", "show", {56, 254, 40, 19});
     label(f, "Note", "Notice", {104, 256, 40, 15});
     memo(f, "notebox", QString(), {146, 254, 204, 22});
+    f.addTabOrder({"form2show"}, "ratio");
+    f.addTabOrder({"notebox"}, "CropPic");
 
     // Theme backdrops and the Basel shape, shown only by their themes.
     picture(f, "ten", "ten", {0, 0, 0, 0}).setVisible(false);
@@ -37,6 +43,7 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     label(about, "Label2", "Mail a bug report", {12, 102, 276, 15});
     label(about, "Label6", "Report a bug - klick here!", {12, 120, 276, 15});
     label(about, "lblThanks", "Merci to our French translators!", {12, 142, 276, 15});
+    about.addTabOrder({"lblDivXVersion", "Label3", "Label2", "Label6"});
     for (const auto& c : about.controls())
         c->setForeColor(forms::Color::rgb(255, 255, 255));
     about.get<forms::Label>("Label1").setForeColor(forms::Color::rgb(120, 230, 120));

@@ -15,8 +15,10 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     field(f, "MM", "12", {128, 20, 22, 19});
     label(f, "colon2", ":", {150, 22, 6, 15});
     field(f, "SS", "12", {156, 20, 22, 19});
-    pictureButton(f, "timeUp", "spinUp", {180, 20, 13, 10});
-    pictureButton(f, "timeDn", "spinDown", {180, 30, 13, 10});
+    // The spin arrows: the mouse steps with them while the field being edited keeps the focus and
+    // its emptied text (typing in the field does what they do), so they never take the focus.
+    pictureButton(f, "timeUp", "spinUp", {180, 20, 13, 10}).tabStop = forms::TabStop::Never;
+    pictureButton(f, "timeDn", "spinDown", {180, 30, 13, 10}).tabStop = forms::TabStop::Never;
     option(f, "OptionTime", "lock", {197, 21, 16, 17}).setEnabled(false);
 
     label(f, "Dateigrösse", "Filesize", {4, 43, 96, 15});
@@ -27,8 +29,8 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     label(f, "Audiobitrate", "Audiobitrate", {4, 64, 96, 15});
     field(f, "audio", "96", {100, 62, 50, 19}, 5);
     label(f, "audiokbps", " kbps", {150, 64, 30, 15});
-    pictureButton(f, "audioUp", "spinUp", {180, 62, 13, 10});
-    pictureButton(f, "audioDn", "spinDown", {180, 72, 13, 10});
+    pictureButton(f, "audioUp", "spinUp", {180, 62, 13, 10}).tabStop = forms::TabStop::Never;
+    pictureButton(f, "audioDn", "spinDown", {180, 72, 13, 10}).tabStop = forms::TabStop::Never;
     field(f, "audioMB", "96", {197, 62, 40, 19}, 5).setVisible(false);
 
     label(f, "textbitrate", "Recommended Videobitrate", {4, 85, 156, 15});
@@ -53,6 +55,12 @@ void declareControls(forms::Window& f, forms::Window& disk) {
     hiddenField(f, "hkbitps", {132, 146, 70, 19});
     hiddenField(f, "hkBytesps", {204, 146, 70, 19});
 
+    // Tab: play time, size, audio, the result, the formula, the lock, the hidden figures, then
+    // the disc sizes behind "MB" and the audio given as a size; the rest of the window follows.
+    f.addTabOrder({"HH", "MM", "SS", "groesse", "audio", "kbitps", "kBytesps", "Alg", "Alg2",
+                   "kbpsLock", "OptionTime", "OptionSize", "US", "hgroesse", "hkbitps", "hkBytesps",
+                   "sizeMB", "audiokbps", "audioMB"});
+
     timer(f, "Timer1", 150);
     timer(f, "Timer2", 150);
     timer(f, "Timer3", 300);
@@ -69,6 +77,7 @@ void declareControls(forms::Window& f, forms::Window& disk) {
           {54, 8, 114, 21});
     option(disk, "op2048", "sector", {8, 40, 76, 17}, "2048 B").setValue(true);
     option(disk, "op2324", "sector", {92, 40, 76, 17}, "2324 B");
+    disk.addTabOrder({"anz", "DiskCombo", "op2048", "op2324"});
 }
 
 }  // namespace calc

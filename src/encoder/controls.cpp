@@ -39,12 +39,19 @@ void declareControls(forms::Window& f, forms::Window& s) {
     label(f, "copy", "Copy", {229, 330, 38, 15});
     label(f, "settings", "Settings", {268, 330, 60, 15});
     pictureButton(f, "settingsbutton", "settings", {329, 328, 19, 19});
+    // Tab: the encoder after the picture; its settings button among the window's own.
+    f.addTabOrder(
+        {"ButtonVBR", "ButtonProfile", "ButtonPsy", "ButtonPre", "Profile", "CheckBiDir",
+         "CheckGMC", "CheckQPx", "CheckResize", "keyframebox", "DivXBox", "DivXbutton", "CropPic"},
+        "ratio");
+    f.addTabOrder({"settingsbutton"}, "pic_calc");
 
     // The codec's registry settings, in the calculator band's right column: read them in (the
     // write button does nothing).
     label(f, "textReg", "Registry", {240, 22, 60, 15});
     button(f, "getReg", "read", {240, 41, 52, 19});
     button(f, "writeReg", "write", {296, 41, 52, 19});
+    f.addTabOrder({"getReg", "writeReg"}, "hkBytesps");
 
     // The user-defined settings window. Labels sit left of their fields; the long check-box
     // labels leave room for the other languages' wording.
@@ -95,6 +102,10 @@ void declareControls(forms::Window& f, forms::Window& s) {
 
     label(s, "transp", "Transparency", {8, 326, 132, 15});
     field(s, "Korveltrans", fallback("transparency1"), {142, 324, 50, 19});
+    s.addTabOrder({"checkCrop", "cropTop", "cropLeft",   "cropRight",  "cropBottom",    "resample",
+                   "log",       "MV",      "Dir",        "CheckError", "CheckFeetback", "SC",
+                   "ButtonPQ",  "modu",    "modscroll",  "PV",         "CheckUD",       "ud1",
+                   "udX",       "ud2",     "Korveltrans"});
 }
 
 }  // namespace encoder

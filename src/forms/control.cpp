@@ -22,62 +22,6 @@ void Control::changed(Prop p) {
     runtime().controlChanged(*this, p);
 }
 
-void Control::setVisible(bool v) {
-    if (v == visible_) return;
-    visible_ = v;
-    changed(Prop::Visible);
-}
-
-void Control::setEnabled(bool e) {
-    if (e == enabled_) return;
-    enabled_ = e;
-    changed(Prop::Enabled);
-}
-
-void Control::setBackColor(Color c) {
-    if (c == back_) return;
-    back_ = c;
-    changed(Prop::BackColor);
-}
-
-void Control::setForeColor(Color c) {
-    if (c == fore_) return;
-    fore_ = c;
-    changed(Prop::ForeColor);
-}
-
-void Control::setCaption(const QString& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    changed(Prop::Caption);
-}
-
-void Control::setPicture(const QString& p) {
-    if (p == picture_) return;
-    picture_ = p;
-    changed(Prop::Picture);
-}
-
-void Control::setPointer(Pointer p) {
-    if (p == pointer_) return;
-    pointer_ = p;
-    changed(Prop::Pointer);
-}
-
-void Control::setFontName(const QString& f) {
-    if (f == font_) return;
-    font_ = f;
-    changed(Prop::Font);
-}
-
-void Control::move(int left, int top) {
-    setGeometry(left, top, width_, height_);
-}
-
-void Control::resize(int width, int height) {
-    setGeometry(left_, top_, width, height);
-}
-
 void Control::setGeometry(int left, int top, int width, int height) {
     if (left == left_ && top == top_ && width == width_ && height == height_) return;
     left_ = left;
@@ -156,14 +100,6 @@ void TextBox::userEdit(const QString& t, int caret) {
     }
 }
 
-void TextBox::showText(const QString& t) {
-    if (t != text_) assign(t, int(t.size()));
-}
-
-void TextBox::setCaret(int pos) {
-    select(pos, 0);
-}
-
 void TextBox::select(int start, int length) {
     start = std::clamp(start, 0, int(text_.size()));
     length = std::clamp(length, 0, int(text_.size()) - start);
@@ -173,22 +109,12 @@ void TextBox::select(int start, int length) {
     changed(Prop::Caret);
 }
 
-void TextBox::setReadOnly(bool r) {
-    if (r == readOnly_) return;
-    readOnly_ = r;
-    changed(Prop::ReadOnly);
-}
-
 void ComboBox::setList(const QStringList& items) {
     list_ = items;
     changed(Prop::List);
 }
 
 // --- CheckBox, OptionButton, ScrollBar, Timer ------------------------------------------------
-
-void CheckBox::setValue(int v) {
-    setValue(qint64(v));
-}
 
 void CheckBox::setValue(qint64 v) {
     if (v < 0 || v > 2) throw RuntimeError(RuntimeError::InvalidValue, "Invalid property value");
@@ -204,12 +130,6 @@ void OptionButton::setValue(bool v) {
     value_ = v;
     changed(Prop::Value);
     if (v) runtime().raise(*this, "Click", onClick);
-}
-
-void OptionButton::clearSilently() {
-    if (!value_) return;
-    value_ = false;
-    changed(Prop::Value);
 }
 
 void ScrollBar::setValue(qint64 v) {
@@ -235,32 +155,18 @@ void ScrollBar::setSteps(int small, int large) {
 }
 
 void ScrollBar::userScroll(int v) {
-    v = std::clamp(v, min_, max_);
-    if (v != value_) {
-        value_ = v;
-        changed(Prop::Value);
-    }
+    update(value_, std::clamp(v, min_, max_), Prop::Value);
     runtime().raise(*this, "Scroll", onScroll);
 }
 
 void ScrollBar::userRelease(int v) {
-    v = std::clamp(v, min_, max_);
-    if (v != value_) {
-        value_ = v;
-        changed(Prop::Value);
-    }
+    update(value_, std::clamp(v, min_, max_), Prop::Value);
     runtime().raise(*this, "Change", onChange);
 }
 
 Timer::Timer(Window& w, QString name, int interval)
     : Control(w, std::move(name), Kind::Timer), interval_(interval) {
     initEnabled(false);  // every timer starts stopped
-}
-
-void Timer::setInterval(int ms) {
-    if (ms == interval_) return;
-    interval_ = ms;
-    changed(Prop::Interval);
 }
 
 }  // namespace forms

@@ -63,6 +63,18 @@ inline constexpr int Escape = 27;
 inline constexpr int Comma = 188;
 }  // namespace keys
 
+// Keeps a new value; whether it differs from the one kept before (only then is it news).
+template <class T>
+bool setIfNew(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+// How Tab treats a control that can take the focus: a stop, passed by while a click still focuses
+// it (ClickOnly), or never focused at all (Never).
+enum class TabStop { Yes, ClickOnly, Never };
+
 // Everything a control of any kind has: appearance, placement in twips and its event handlers.
 // Handlers are set by the behaviour code; writes from code raise them through the runtime.
 class Control {
@@ -79,30 +91,30 @@ class Control {
     QString path() const;  // "Form1.groesse"
 
     bool visible() const { return visible_; }
-    void setVisible(bool v);
+    void setVisible(bool v) { update(visible_, v, Prop::Visible); }
     bool enabled() const { return enabled_; }
-    void setEnabled(bool e);
+    void setEnabled(bool e) { update(enabled_, e, Prop::Enabled); }
     Color backColor() const { return back_; }
-    void setBackColor(Color c);
+    void setBackColor(Color c) { update(back_, c, Prop::BackColor); }
     Color foreColor() const { return fore_; }
-    void setForeColor(Color c);
+    void setForeColor(Color c) { update(fore_, c, Prop::ForeColor); }
     // Label, button, check box and option button text. Setting it raises nothing.
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& c);
+    void setCaption(const QString& c) { update(caption_, c, Prop::Caption); }
     // Image shown by a picture or picture button (a name the view resolves).
     const QString& picture() const { return picture_; }
-    void setPicture(const QString& p);
+    void setPicture(const QString& p) { update(picture_, p, Prop::Picture); }
     Pointer pointer() const { return pointer_; }
-    void setPointer(Pointer p);
+    void setPointer(Pointer p) { update(pointer_, p, Prop::Pointer); }
     const QString& fontName() const { return font_; }
-    void setFontName(const QString& f);
+    void setFontName(const QString& f) { update(font_, f, Prop::Font); }
 
     int left() const { return left_; }
     int top() const { return top_; }
     int width() const { return width_; }
     int height() const { return height_; }
-    void move(int left, int top);
-    void resize(int width, int height);
+    void move(int left, int top) { setGeometry(left, top, width_, height_); }
+    void resize(int width, int height) { setGeometry(left_, top_, width, height); }
     void setGeometry(int left, int top, int width, int height);
 
     // Whether this kind of control can hold the keyboard focus at all.
@@ -112,6 +124,7 @@ class Control {
     // Whether the control, given the focus now, would hand it straight on (a field that sends
     // the typing to the field it derives from): Tab passes it by, a click still reaches it.
     std::function<bool()> handsFocusOn;
+    TabStop tabStop = TabStop::Yes;
 
     Handler onChange, onClick, onDblClick, onGotFocus, onLostFocus, onScroll, onTimer;
     KeyHandler onKeyDown;
@@ -119,6 +132,11 @@ class Control {
 
   protected:
     void changed(Prop p);
+    // Keeps a new value and tells the runtime; the same value again is no change.
+    template <class T>
+    void update(T& field, const T& value, Prop p) {
+        if (setIfNew(field, value)) changed(p);
+    }
     // Sets the enabled state while the control is being built, telling nobody.
     void initEnabled(bool e) { enabled_ = e; }
 
@@ -158,11 +176,11 @@ class TextBox : public Control {
     // changes; the caret goes to the end of the new text.
     void setText(const QString& t);
     int caret() const { return selStart_; }
-    void setCaret(int pos);  // clamps to the text and empties the selection
+    void setCaret(int pos) { select(pos, 0); }  // clamps to the text and empties the selection
     int selLength() const { return selLength_; }
     void select(int start, int length);
     bool readOnly() const { return readOnly_; }
-    void setReadOnly(bool r);
+    void setReadOnly(bool r) { update(readOnly_, r, Prop::ReadOnly); }
     int maxLength() const { return maxLength_; }  // limits typing and pasting only; 0 = none
     void setMaxLength(int n) { maxLength_ = n; }
     bool multiLine() const { return multiLine_; }
@@ -175,7 +193,9 @@ class TextBox : public Control {
     // The user left the field: what they type when they come back is a new entry.
     void endEntry() { decimalEntry_.clear(); }
     // Shows a text without a change event (an item chosen from a combo box's list).
-    void showText(const QString& t);
+    void showText(const QString& t) {
+        if (t != text_) assign(t, int(t.size()));
+    }
 
   private:
     void assign(const QString& t, int caret);
@@ -201,7 +221,7 @@ class CheckBox : public Control {
     CheckBox(Window& w, QString name) : Control(w, std::move(name), Kind::CheckBox) {}
     int value() const { return value_; }
     // 0 unchecked, 1 checked, 2 grayed; anything else is refused. A new value raises the click.
-    void setValue(int v);
+    void setValue(int v) { setValue(qint64(v)); }
     void setValue(qint64 v);
 
   private:
@@ -220,7 +240,7 @@ class OptionButton : public Control {
 
   private:
     friend class Window;
-    void clearSilently();
+    void clearSilently() { update(value_, false, Prop::Value); }
     bool value_ = false;
     QString group_;
 };
@@ -252,7 +272,7 @@ class Timer : public Control {
   public:
     Timer(Window& w, QString name, int interval);
     int interval() const { return interval_; }
-    void setInterval(int ms);
+    void setInterval(int ms) { update(interval_, ms, Prop::Interval); }
 
   private:
     int interval_;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "forms/errors.h"
@@ -27,6 +28,33 @@ double parseAscii(const std::string& s) {
     return v;
 }
 
+// A leading "+" or "-", taken over into `s`.
+void takeSign(const QString& text, int& i, int end, std::string& s) {
+    if (i < end && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+')))
+        s += char(text[i++].unicode());
+}
+
+// The sign, the digits and one decimal `point` from `i` on, into `s` as ASCII with "." for the
+// point; a digit-group separator `group` is passed over in the whole part. Whether any digit came.
+bool mantissa(const QString& text, int& i, int end, QChar point, std::optional<QChar> group,
+              std::string& s) {
+    takeSign(text, i, end, s);
+    bool digits = false, pointSeen = false;
+    for (; i < end; ++i) {
+        const QChar c = text[i];
+        if (isDigit(c)) {
+            s += char(c.unicode());
+            digits = true;
+        } else if (c == point && !pointSeen) {
+            s += '.';
+            pointSeen = true;
+        } else if (!(group && c == *group && digits && !pointSeen)) {
+            break;
+        }
+    }
+    return digits;
+}
+
 [[noreturn]] void overflow() {
     throw RuntimeError(RuntimeError::Overflow, "Overflow");
 }
@@ -39,24 +67,7 @@ double leading(const QString& text) {
     while (i < n && isBlank(text[i]))
         ++i;
     std::string s;
-    if (i < n && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        s += char(text[i].unicode());
-        ++i;
-    }
-    bool digits = false, point = false;
-    for (; i < n; ++i) {
-        const QChar c = text[i];
-        if (isDigit(c)) {
-            s += char(c.unicode());
-            digits = true;
-        } else if (c == QLatin1Char('.') && !point) {
-            s += '.';
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (!digits) return 0.0;
+    if (!mantissa(text, i, n, QLatin1Char('.'), std::nullopt, s)) return 0.0;
     const double v = parseAscii(s);
     return v == 0.0 ? 0.0 : v;  // never a negative zero
 }
@@ -75,33 +86,11 @@ bool parseLocale(const QString& text, const NumberLocale& loc, double* out) {
     while (end > i && isBlank(text[end - 1]))
         --end;
     std::string s;
-    if (i < end && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-        s += char(text[i].unicode());
-        ++i;
-    }
-    bool digits = false, point = false;
-    for (; i < end; ++i) {
-        const QChar c = text[i];
-        if (isDigit(c)) {
-            s += char(c.unicode());
-            digits = true;
-        } else if (c == loc.decimal && !point) {
-            s += '.';
-            point = true;
-        } else if (c == group && digits && !point) {
-            continue;
-        } else {
-            break;
-        }
-    }
-    if (!digits) return false;
+    if (!mantissa(text, i, end, loc.decimal, group, s)) return false;
     if (i < end && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
         s += 'e';
         ++i;
-        if (i < end && (text[i] == QLatin1Char('-') || text[i] == QLatin1Char('+'))) {
-            s += char(text[i].unicode());
-            ++i;
-        }
+        takeSign(text, i, end, s);
         bool expDigits = false;
         for (; i < end && isDigit(text[i]); ++i) {
             s += char(text[i].unicode());

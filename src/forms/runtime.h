@@ -92,7 +92,6 @@ class Runtime {
     bool settled() const { return depth_ == 0 && pendingFocus_.empty(); }
 
     void setObserver(Observer* o) { observer_ = o; }
-    Observer* observer() const { return observer_; }
     void setTimerDriver(TimerDriver* d) { timers_ = d; }
     TimerDriver* timerDriver() const { return timers_; }
     // Called for every handler entered: (depth, "Form1.groesse_Change").

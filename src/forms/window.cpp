@@ -8,27 +8,22 @@ namespace forms {
 
 Window::Window(Runtime& rt, QString name) : rt_(rt), name_(std::move(name)) {}
 
+void Window::addTabOrder(const QStringList& names, const QString& after) {
+    qsizetype at = after.isEmpty() ? tabOrder_.size() : tabOrder_.indexOf(after) + 1;
+    if (at == 0 && !after.isEmpty())
+        throw std::logic_error(
+            (name_ + QStringLiteral(": the Tab order has no ") + after).toStdString());
+    for (const QString& name : names)
+        tabOrder_.insert(at++, name);
+}
+
 void Window::changed(Prop p) {
     rt_.windowChanged(*this, p);
 }
 
-void Window::setCaption(const QString& c) {
-    if (c == caption_) return;
-    caption_ = c;
-    changed(Prop::Caption);
-}
-
 void Window::show() {
     load();
-    if (visible_) return;
-    visible_ = true;
-    changed(Prop::Visible);
-}
-
-void Window::hide() {
-    if (!visible_) return;
-    visible_ = false;
-    changed(Prop::Visible);
+    update(visible_, true, Prop::Visible);
 }
 
 void Window::move(int left, int top) {
@@ -50,26 +45,10 @@ void Window::setOpacity(int alpha) {
     changed(Prop::Opacity);
 }
 
-void Window::setBackColor(Color c) {
-    if (c == back_) return;
-    back_ = c;
-    changed(Prop::BackColor);
-}
-
-void Window::setPicture(const QString& p) {
-    if (p == picture_) return;
-    picture_ = p;
-    changed(Prop::Picture);
-}
-
 void Window::load() {
     if (loaded_) return;
     loaded_ = true;
     rt_.raise(name_, "Load", onLoad);
-}
-
-void Window::defineVar(const QString& name, std::function<QString()> getter) {
-    vars_.insert(name, std::move(getter));
 }
 
 void Window::deselectGroup(const QString& group, const Control* except) {

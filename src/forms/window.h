@@ -21,10 +21,10 @@ class Window {
     const QString& name() const { return name_; }
 
     const QString& caption() const { return caption_; }
-    void setCaption(const QString& c);
+    void setCaption(const QString& c) { update(caption_, c, Prop::Caption); }
     bool visible() const { return visible_; }
     void show();  // loads the window first when needed
-    void hide();
+    void hide() { update(visible_, false, Prop::Visible); }
     int left() const { return left_; }
     int top() const { return top_; }
     int width() const { return width_; }
@@ -34,9 +34,9 @@ class Window {
     int opacity() const { return opacity_; }  // the last opacity applied, 0..255
     void setOpacity(int alpha);
     Color backColor() const { return back_; }
-    void setBackColor(Color c);
+    void setBackColor(Color c) { update(back_, c, Prop::BackColor); }
     const QString& picture() const { return picture_; }
-    void setPicture(const QString& p);
+    void setPicture(const QString& p) { update(picture_, p, Prop::Picture); }
     // A window without a title bar or border: its outer size is its inner size.
     bool frameless() const { return frameless_; }
     void setFrameless(bool f) { frameless_ = f; }
@@ -63,8 +63,16 @@ class Window {
     }
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
 
+    // Tab walks the controls named here first, the way a person fills the form; the others follow
+    // in reading order. Each block of controls adds its names beside its declarations: after
+    // `after`, a name already in the order, or at the end.
+    const QStringList& tabOrder() const { return tabOrder_; }
+    void addTabOrder(const QStringList& names, const QString& after = {});
+
     // State variables kept outside the controls, readable by name (for checks and the trace).
-    void defineVar(const QString& name, std::function<QString()> getter);
+    void defineVar(const QString& name, std::function<QString()> getter) {
+        vars_.insert(name, std::move(getter));
+    }
     bool hasVar(const QString& name) const { return vars_.contains(name); }
     QString var(const QString& name) const { return vars_.value(name)(); }
 
@@ -79,6 +87,10 @@ class Window {
   private:
     [[noreturn]] void missing(const QString& name) const;
     void changed(Prop p);
+    template <class T>
+    void update(T& field, const T& value, Prop p) {
+        if (setIfNew(field, value)) changed(p);
+    }
 
     Runtime& rt_;
     QString name_, caption_, picture_;
@@ -87,6 +99,7 @@ class Window {
     Color back_ = Color::unset();
     std::vector<std::unique_ptr<Control>> controls_;
     QHash<QString, Control*> index_;
+    QStringList tabOrder_;
     QHash<QString, std::function<QString()>> vars_;
 };
 

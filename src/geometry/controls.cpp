@@ -35,6 +35,10 @@ void declareControls(forms::Window& f) {
     field(f, "bitsperpixel", "0 b/px", {102, 234, 72, 19});
     label(f, "bandwidth", " Bitrate", {180, 236, 48, 15});
     field(f, "bitrate", "0 kbps", {230, 234, 96, 19});
+
+    // Tab: the picture after the calculation; the calculator button goes with the window's own.
+    f.addTabOrder({"Bwidth", "Bheight", "aspect", "ScrollBar1", "scrollvalue", "pixels",
+                   "framerate", "bitsperpixel", "bitrate", "asp43", "asp169", "ratio", "pic_calc"});
 }
 
 }  // namespace geometry

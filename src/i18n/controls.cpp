@@ -9,6 +9,8 @@ void declareControls(forms::Window& f) {
     picture(f, "deutsch", "flagGerman", {262, 4, 16, 12});
     picture(f, "english", "flagEnglish", {280, 4, 16, 12});
     picture(f, "french", "flagFrench", {298, 4, 16, 12});
+    // Tab: the first of the window's own picture buttons, after the encoder.
+    f.addTabOrder({"deutsch", "english", "french"}, "CropPic");
 }
 
 }  // namespace i18n

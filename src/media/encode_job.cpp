@@ -18,10 +18,6 @@ QString absolute(QString name) {
     return QDir::cleanPath(QDir::current().absoluteFilePath(name));
 }
 
-QString quoted(const QString& file) {
-    return QLatin1Char('"') + shownName(QFileInfo(file).fileName()) + QLatin1Char('"');
-}
-
 // A name beside the output that no other file has, keeping its extension for ffmpeg.
 QString partialName(const QString& output) {
     const QFileInfo info(output);
@@ -77,7 +73,7 @@ EncodeJob::~EncodeJob() {
 EncodeResult EncodeJob::check() const {
     const QString& output = in_.output;
     const auto bad = [&output](Says says) {
-        return EncodeResult::failure(Problem::BadOutput, {says, {quoted(output)}});
+        return EncodeResult::failure(Problem::BadOutput, {says, {quotedName(output)}});
     };
     if (in_.passes.empty() || in_.passes.back().size() < 2 ||
         absolute(in_.passes.back().back()) != output)
@@ -92,7 +88,8 @@ EncodeResult EncodeJob::check() const {
     if (fs::is_directory(target, ec)) return bad(Says::OutputIsFolder);
     if (!fs::is_directory(target.parent_path(), ec)) return bad(Says::NoFolder);
     if (fs::exists(target, ec) && !in_.overwrite)
-        return EncodeResult::failure(Problem::OutputExists, {Says::OutputExists, {quoted(output)}});
+        return EncodeResult::failure(Problem::OutputExists,
+                                     {Says::OutputExists, {quotedName(output)}});
     return {};
 }
 
@@ -157,17 +154,17 @@ void EncodeJob::complete() {
     const fs::path partial = nativePath(partial_), target = nativePath(in_.output);
     const auto written = fs::file_size(partial, ec);
     if (ec || written == 0)
-        return finish(
-            EncodeResult::failure(Problem::ToolFailed, {Says::WroteNothing, {quoted(in_.output)}}));
+        return finish(EncodeResult::failure(Problem::ToolFailed,
+                                            {Says::WroteNothing, {quotedName(in_.output)}}));
     // The output may have appeared while ffmpeg ran.
     if (!in_.overwrite && fs::exists(target, ec))
         return finish(EncodeResult::failure(Problem::OutputExists,
-                                            {Says::AppearedMeanwhile, {quoted(in_.output)}}));
+                                            {Says::AppearedMeanwhile, {quotedName(in_.output)}}));
     fs::rename(partial, target, ec);
     if (ec)
         return finish(EncodeResult::failure(
-            Problem::BadOutput,
-            {Says::CouldNotRename, {quoted(in_.output), QString::fromLocal8Bit(ec.message())}}));
+            Problem::BadOutput, {Says::CouldNotRename,
+                                 {quotedName(in_.output), QString::fromLocal8Bit(ec.message())}}));
     EncodeResult done;
     done.bytes = qint64(fs::file_size(target, ec));
     done.message = sizeLine(done.bytes, in_.targetMB);

@@ -95,6 +95,10 @@ QString shownName(const QString& name) {
     return out;
 }
 
+QString quotedName(const QString& file) {
+    return QLatin1Char('"') + shownName(QFileInfo(file).fileName()) + QLatin1Char('"');
+}
+
 QString defaultOutput(const QString& film) {
     if (film.isEmpty()) return {};
     const QFileInfo info(QDir::cleanPath(QDir::current().absoluteFilePath(film)));

@@ -24,6 +24,8 @@ std::filesystem::path nativePath(const QString& name);
 bool hasStrayBytes(const QString& name);
 // The name for people to read: each stray byte shown as U+FFFD.
 QString shownName(const QString& name);
+// A file as a message names it: its last part, shown, in double quotes.
+QString quotedName(const QString& file);
 
 // Where an encode of the film goes unless the user says otherwise: beside it, under its name
 // with ".avi"; a film that is an AVI already gets "-korvel.avi", so the encode never names the

@@ -1,7 +1,6 @@
 #include "media/probe.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <fstream>
 
@@ -9,18 +8,12 @@
 
 namespace media {
 
-namespace {
-QString quoted(const QString& file) {
-    return QLatin1Char('"') + shownName(QFileInfo(file).fileName()) + QLatin1Char('"');
-}
-}  // namespace
-
 ProbeResult checkFile(const QString& file) {
     namespace fs = std::filesystem;
     const fs::path path = nativePath(file);
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    const QString name = quoted(file);
+    const QString name = quotedName(file);
     ProbeResult r;
     r.film.file = file;
     if (!fs::exists(status))
@@ -38,7 +31,7 @@ ProbeResult checkFile(const QString& file) {
 
 ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& file,
                         Says missing) {
-    const QString name = quoted(file);
+    const QString name = quotedName(file);
     const QString last = end.lastLines.isEmpty() ? QString() : end.lastLines.last();
     ProbeResult r;
     r.film.file = file;
@@ -59,7 +52,7 @@ ProbeResult toolFailure(const ToolEnd& end, const QString& tool, const QString& 
             r.problem = Problem::ToolFailed;
             r.message = end.unnamable.isEmpty()
                             ? Message(Says::CouldNotStart, {tool, end.detail})
-                            : Message(Says::CannotHandName, {tool, quoted(end.unnamable)});
+                            : Message(Says::CannotHandName, {tool, quotedName(end.unnamable)});
             break;
         default:
             r.problem = Problem::ToolFailed;
@@ -104,7 +97,7 @@ void Probe::finish(Problem p, const Message& message) {
 }
 
 void Probe::formatRead(const ToolEnd& end) {
-    const QString name = quoted(result_.film.file);
+    const QString name = quotedName(result_.film.file);
     if (end.kind == ToolEnd::Exited && end.exitCode != 0) {
         QString why = end.lastLines.value(end.lastLines.size() - 1);
         if (why.startsWith(arg_ + QLatin1String(": "))) why.remove(0, arg_.size() + 2);
@@ -140,15 +133,15 @@ void Probe::endRead(const ToolEnd& end) {
         return finish(f.problem, f.message);
     }
     if (end.exitCode != 0)
-        return finish(Problem::Truncated,
-                      {Says::Damaged,
-                       {quoted(result_.film.file), end.lastLines.value(end.lastLines.size() - 1)}});
+        return finish(Problem::Truncated, {Says::Damaged,
+                                           {quotedName(result_.film.file),
+                                            end.lastLines.value(end.lastLines.size() - 1)}});
     // A file cut short announces the whole film; ffprobe complains where its data stops.
     const double seconds = result_.film.seconds, reached = packetsEnd(end.output);
     if (!end.lastLines.isEmpty() && reached < seconds - std::max(1.0, seconds / 100))
-        return finish(
-            Problem::Truncated,
-            {Says::CutShort, {quoted(result_.film.file), clockText(seconds), clockText(reached)}});
+        return finish(Problem::Truncated,
+                      {Says::CutShort,
+                       {quotedName(result_.film.file), clockText(seconds), clockText(reached)}});
     finish(Problem::None, {});
 }
 

@@ -82,10 +82,6 @@ void ToolRun::start(const QString& tool, const QStringList& args, int timeLimitM
     process_.start(program, usable);
 }
 
-void ToolRun::cancel() {
-    stop(ToolEnd::Cancelled);
-}
-
 void ToolRun::stop(ToolEnd::Kind why) {
     if (!running()) return;
     if (process_.state() == QProcess::NotRunning) return end(ToolEnd::of(why));

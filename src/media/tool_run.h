@@ -40,7 +40,7 @@ class ToolRun : public QObject {
 
     // tool: a name found on PATH ("ffmpeg") or a path. timeLimitMs 0: no limit.
     void start(const QString& tool, const QStringList& args, int timeLimitMs, bool keepOutput);
-    void cancel();
+    void cancel() { stop(ToolEnd::Cancelled); }
     bool running() const { return started_ && !ended_; }
 
   signals:

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <string_view>
 
 namespace platform {
 namespace {
@@ -78,50 +79,25 @@ std::optional<QString> unquote(QStringView s, qsizetype& i, QChar end, RegFormat
             continue;
         }
         ++i;
-        switch (e.unicode()) {
-            case 'a':
-                out += QChar(7);
-                break;
-            case 'b':
-                out += QChar(8);
-                break;
-            case 't':
-                out += QChar(9);
-                break;
-            case 'n':
-                out += QChar(10);
-                break;
-            case 'v':
-                out += QChar(11);
-                break;
-            case 'f':
-                out += QChar(12);
-                break;
-            case 'r':
-                out += QChar(13);
-                break;
-            case 'e':
-                out += QChar(27);
-                break;
-            case 'x': {
-                char16_t v = 0;
-                int n = 0;
-                for (; n < 4 && i < s.size() && hexDigit(s[i]) >= 0; ++n)
-                    v = char16_t(v * 16 + hexDigit(s[i++]));
-                out += n ? QChar(v) : e;
-                break;
-            }
-            default:
-                if (e >= QLatin1Char('0') && e <= QLatin1Char('7')) {
-                    char16_t v = e.unicode() - '0';
-                    for (int n = 1; n < 3 && i < s.size() && s[i] >= QLatin1Char('0') &&
-                                    s[i] <= QLatin1Char('7');
-                         ++n)
-                        v = char16_t(v * 8 + (s[i++].unicode() - '0'));
-                    out += QChar(v);
-                } else {
-                    out += e;
-                }
+        // Control characters by letter: \a \b \t \n \v \f \r, and \e the escape character.
+        constexpr std::u16string_view letters = u"abtnvfre";
+        constexpr char16_t codes[] = {7, 8, 9, 10, 11, 12, 13, 27};
+        if (const size_t k = letters.find(e.unicode()); k != letters.npos) {
+            out += QChar(codes[k]);
+        } else if (e == QLatin1Char('x')) {
+            char16_t v = 0;
+            int n = 0;
+            for (; n < 4 && i < s.size() && hexDigit(s[i]) >= 0; ++n)
+                v = char16_t(v * 16 + hexDigit(s[i++]));
+            out += n ? QChar(v) : e;
+        } else if (e >= QLatin1Char('0') && e <= QLatin1Char('7')) {
+            char16_t v = e.unicode() - '0';
+            for (int n = 1;
+                 n < 3 && i < s.size() && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('7'); ++n)
+                v = char16_t(v * 8 + (s[i++].unicode() - '0'));
+            out += QChar(v);
+        } else {
+            out += e;
         }
     }
     return std::nullopt;
@@ -163,18 +139,12 @@ QString textBytes(const QByteArray& bytes, RegFormat f) {
     return decode(QStringConverter::Utf16LE, QByteArrayView(bytes).first(bytes.size() & ~1));
 }
 
-RegValue textValue(QString text) {
-    RegValue v;
-    v.type = RegValue::Text;
-    v.text = std::move(text);
-    return v;
+RegValue textValue(const QString& text) {
+    return {.type = RegValue::Text, .text = text};
 }
 
 RegValue dwordValue(quint32 d) {
-    RegValue v;
-    v.type = RegValue::Dword;
-    v.dword = d;
-    return v;
+    return {.type = RegValue::Dword, .text = {}, .dword = d};
 }
 
 // One value line: "name"=data or @=data. Nothing when the line is malformed.

@@ -13,7 +13,9 @@ void declareControls(forms::Window& p) {
     label(p, "Label1", "Korvel - Preview", {4, 4, 110, 15})
         .setForeColor(forms::Color::rgb(160, 160, 160));
     field(p, "transparency", app::settings::fallback("transparency2"), {116, 2, 46, 19});
-    pictureButton(p, "sizebutton", "grip", {348, 258, 12, 12});
+    // The grip: the mouse resizes with it, Tab passes it by.
+    pictureButton(p, "sizebutton", "grip", {348, 258, 12, 12}).tabStop = forms::TabStop::ClickOnly;
+    p.addTabOrder({"transparency"});
     timer(p, "DivXTimer", 80);
     timer(p, "imgsize", 100);
     for (const char* name : {"dumb", "dumber", "hot", "tm"})

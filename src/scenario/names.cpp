@@ -26,12 +26,9 @@ QString kindName(Kind k) {
     return QStringLiteral("control");
 }
 
-const QStringList kProps = {
-    QStringLiteral("value"),    QStringLiteral("enabled"),   QStringLiteral("visible"),
-    QStringLiteral("readonly"), QStringLiteral("backcolor"), QStringLiteral("forecolor"),
-    QStringLiteral("caret"),    QStringLiteral("opacity"),   QStringLiteral("left"),
-    QStringLiteral("top"),      QStringLiteral("width"),     QStringLiteral("height"),
-    QStringLiteral("interval")};
+const QStringList kProps = {"value",     "enabled", "visible", "readonly", "backcolor",
+                            "forecolor", "caret",   "opacity", "left",     "top",
+                            "width",     "height",  "interval"};
 
 [[noreturn]] void noProperty(const Target& t) {
     throw BadName{QStringLiteral("%1 has no property %2").arg(t.described(), t.prop)};

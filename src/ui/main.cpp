@@ -4,13 +4,13 @@
 #include <QScreen>
 
 #include "app/korvel.h"
+#include "cli/command_line.h"
 #include "media/file_name.h"
 #include "platform/codec_settings.h"
 #include "platform/qt/end_requests.h"
 #include "platform/qt/qt_services.h"
 #include "platform/qt/timer_driver.h"
 #include "ui/border_button.h"
-#include "ui/command_line.h"
 #include "ui/display_check.h"
 #include "ui/ffmpeg_menu.h"
 #include "ui/film_opener.h"
@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
         QFile out;
         out.open(stdout, QIODevice::WriteOnly);
         QTextStream err(stderr);
-        const QByteArrayList words = ui::commandLineWords(argc, argv);
-        if (const std::optional<int> status = ui::answerCommandLine(words, out, err, &film))
+        const QByteArrayList words = cli::commandLineWords(argc, argv);
+        if (const std::optional<int> status = cli::answerCommandLine(words, out, err, &film))
             return *status;
     }
     ui::DisplayCheck display;  // no display: one line and status 1 instead of an abort
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     platform::QtServices services;
     // The codec's settings are read on request, from wherever this machine keeps them.
     const std::unique_ptr<platform::RegistrySource> registry = platform::codecSettingsSource();
-    app::Korvel korvel(services.services(*registry), ui::systemNumberLocale());
+    app::Korvel korvel(services.services(*registry), cli::systemNumberLocale());
     ui::View view(korvel.rt);
     for (auto& w : korvel.rt.windows())
         services.windows.add(w->name(), view.window(*w));

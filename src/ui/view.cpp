@@ -7,7 +7,6 @@
 #include "ui/accessibility.h"
 #include "ui/focus_mark.h"
 #include "ui/images.h"
-#include "ui/reading_order.h"
 #include "ui/tab_order.h"
 #include "ui/widgets.h"
 #include "ui/window_widget.h"
@@ -100,7 +99,7 @@ void View::build(forms::Window& w) {
     }
     building_ = false;
     applyWindow(w, Prop::Picture);
-    orderTabs(w);
+    applyTabOrder(w, widgets_);
     prepareAccessibility(ww, w, widgets_);
     nameControls(w);
 }
@@ -108,26 +107,6 @@ void View::build(forms::Window& w) {
 QWidget* View::widget(const forms::Control& c) {
     build(c.window());
     return widgets_.value(&c);
-}
-
-// Tab follows the way the form is filled; what the order leaves out follows in reading order.
-void View::orderTabs(const forms::Window& w) {
-    std::vector<forms::Control*> order;
-    for (const QString& name : tabOrder(w.name()))
-        if (forms::Control* c = w.find(name)) order.push_back(c);
-    for (forms::Control* c : readingOrder(w))
-        if (std::find(order.begin(), order.end(), c) == order.end()) order.push_back(c);
-    QWidget* previous = nullptr;
-    for (forms::Control* c : order) {
-        QWidget* next = widgets_.value(c);
-        if (!next) continue;
-        if (clickOnly(c->name())) next->setFocusPolicy(Qt::ClickFocus);
-        if (neverFocused(c->name())) next->setFocusPolicy(Qt::NoFocus);
-        if (pressable(*c)) next->setFocusPolicy(Qt::StrongFocus);
-        if (!(next->focusPolicy() & Qt::TabFocus)) continue;
-        if (previous) QWidget::setTabOrder(previous, next);
-        previous = next;
-    }
 }
 
 // Names follow the language on screen, and so do Qt's own texts (menus, message boxes).
@@ -387,10 +366,6 @@ void View::applyWindow(forms::Window& w, Prop p) {
     }
 }
 
-void View::windowChanged(forms::Window& w, Prop p) {
-    applyWindow(w, p);
-}
-
 void View::focusChanged(forms::Control* now) {
     QWidget* w = now ? widgets_.value(now) : nullptr;
     if (!w || w->hasFocus()) return;
@@ -407,33 +382,9 @@ void View::edited(forms::TextBox& c, const QString& text, int caret) {
     controlChanged(c, Prop::Text);  // the model may have kept, changed or refused the edit
 }
 
-void View::key(forms::Control& c, int keyCode) {
-    rt_.userKey(c, keyCode);
-}
-
-void View::key(forms::Window& w, int keyCode) {
-    rt_.userKey(w, keyCode);
-}
-
 void View::clicked(forms::Control& c, const QString& item) {
     rt_.userClicked(c, item);
     controlChanged(c, Prop::Value);
-}
-
-void View::dblClick(forms::Control& c) {
-    rt_.userDblClick(c);
-}
-
-void View::mouse(forms::Control& c, char what, QMouseEvent* e) {
-    rt_.userMouse(c, what, mouseArgs(e, what));
-}
-
-void View::mouse(forms::Window& w, char what, QMouseEvent* e) {
-    rt_.userMouse(w, what, mouseArgs(e, what));
-}
-
-void View::dblClick(forms::Window& w) {
-    rt_.userDblClick(w);
 }
 
 void View::focusIn(forms::Control& c) {

@@ -16,6 +16,8 @@ namespace ui {
 
 class WindowWidget;
 
+forms::MouseArgs mouseArgs(QMouseEvent* e, char what);
+
 // The Qt view of the model: one top-level widget per window and one widget per control, all
 // bound by name through this one layer. Model changes update the widgets; the user's edits,
 // clicks, keys, mouse and focus go to the model as user actions.
@@ -33,13 +35,17 @@ class View : public forms::Observer {
 
     // From the widgets.
     void edited(forms::TextBox& c, const QString& text, int caret);
-    void key(forms::Control& c, int keyCode);
-    void key(forms::Window& w, int keyCode);
+    void key(forms::Control& c, int keyCode) { rt_.userKey(c, keyCode); }
+    void key(forms::Window& w, int keyCode) { rt_.userKey(w, keyCode); }
     void clicked(forms::Control& c, const QString& item = QString());
-    void dblClick(forms::Control& c);
-    void mouse(forms::Control& c, char what, QMouseEvent* e);
-    void mouse(forms::Window& w, char what, QMouseEvent* e);
-    void dblClick(forms::Window& w);
+    void dblClick(forms::Control& c) { rt_.userDblClick(c); }
+    void mouse(forms::Control& c, char what, QMouseEvent* e) {
+        rt_.userMouse(c, what, mouseArgs(e, what));
+    }
+    void mouse(forms::Window& w, char what, QMouseEvent* e) {
+        rt_.userMouse(w, what, mouseArgs(e, what));
+    }
+    void dblClick(forms::Window& w) { rt_.userDblClick(w); }
     void focusIn(forms::Control& c);
     void scroll(forms::ScrollBar& c, int value, bool released);
     void close(forms::Window& w);
@@ -50,7 +56,7 @@ class View : public forms::Observer {
 
     // forms::Observer
     void controlChanged(forms::Control& c, forms::Prop p) override;
-    void windowChanged(forms::Window& w, forms::Prop p) override;
+    void windowChanged(forms::Window& w, forms::Prop p) override { applyWindow(w, p); }
     void focusChanged(forms::Control* now) override;
 
   private:
@@ -60,7 +66,6 @@ class View : public forms::Observer {
     void applyColors(forms::Control& c, QWidget* w);
     void applyPicture(forms::Control& c, QWidget* w);
     void applyWindow(forms::Window& w, forms::Prop p);
-    void orderTabs(const forms::Window& w);
     void nameControls(const forms::Window& w);
 
     forms::Runtime& rt_;
@@ -79,6 +84,5 @@ class View : public forms::Observer {
 inline int toPixels(int twips) {
     return qRound(twips / 15.0);
 }
-forms::MouseArgs mouseArgs(QMouseEvent* e, char what);
 
 }  // namespace ui

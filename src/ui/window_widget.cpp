@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include "ui/view.h"
@@ -24,19 +23,6 @@ void WindowWidget::paintEvent(QPaintEvent* e) {
     if (backdrop_.isNull()) return;
     QPainter p(this);
     p.drawPixmap(rect(), backdrop_);
-}
-
-void WindowWidget::mousePressEvent(QMouseEvent* e) {
-    view_.mouse(model_, 'd', e);
-}
-void WindowWidget::mouseMoveEvent(QMouseEvent* e) {
-    view_.mouse(model_, 'm', e);
-}
-void WindowWidget::mouseReleaseEvent(QMouseEvent* e) {
-    view_.mouse(model_, 'u', e);
-}
-void WindowWidget::mouseDoubleClickEvent(QMouseEvent*) {
-    view_.dblClick(model_);
 }
 
 void WindowWidget::keyPressEvent(QKeyEvent* e) {

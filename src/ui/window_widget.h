@@ -4,10 +4,9 @@
 #include <QWidget>
 
 #include "forms/window.h"
+#include "ui/view.h"
 
 namespace ui {
-
-class View;
 
 // A top-level window of the program; its surface's mouse events go to the model window.
 class WindowWidget : public QWidget {
@@ -18,10 +17,10 @@ class WindowWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void mouseReleaseEvent(QMouseEvent* e) override;
-    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override { view_.mouse(model_, 'd', e); }
+    void mouseMoveEvent(QMouseEvent* e) override { view_.mouse(model_, 'm', e); }
+    void mouseReleaseEvent(QMouseEvent* e) override { view_.mouse(model_, 'u', e); }
+    void mouseDoubleClickEvent(QMouseEvent*) override { view_.dblClick(model_); }
     void closeEvent(QCloseEvent* e) override;
     // A key no control took (Escape) goes to the window.
     void keyPressEvent(QKeyEvent* e) override;

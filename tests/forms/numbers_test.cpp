@@ -36,7 +36,7 @@ TEST(Numbers, LocaleNumbersTakeTheirSeparatorAndPassOverGroups) {
         {"1.067", &de, 1067}};  // a point is a group here
     for (const auto& [in, loc, out] : rows)
         EXPECT_EQ(locale(in, *loc), out) << in;
-    for (const char* in : {"25 fps", "", "FREE", "1e"})
+    for (const char* in : {"25 fps", "", "FREE", "1e", ",5"})  // no group before a digit
         EXPECT_THROW(locale(in, en), RuntimeError) << in;
     EXPECT_FALSE(isNumber("1,2,3", de));
 }

@@ -111,3 +111,13 @@ TEST_F(FormRuntime, APressEndsOnceWhateverEndsIt) {
     EXPECT_EQ(log, QStringList({"down", "move 1", "up", "move 0", "down", "up"}));
     EXPECT_FALSE(rt.mousePressed());
 }
+
+// Blocks of one window add their Tab order piece by piece, each after a name already there.
+TEST_F(FormRuntime, TabOrderPiecesGoAfterTheirAnchorOrAtTheEnd) {
+    w.addTabOrder({"a", "d"});
+    w.addTabOrder({"b", "c"}, "a");
+    w.addTabOrder({"e"}, "d");
+    w.addTabOrder({"f"});
+    EXPECT_EQ(w.tabOrder(), QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_THROW(w.addTabOrder({"g"}, "missing"), std::logic_error);
+}

@@ -88,6 +88,7 @@ TEST(RegistryFile, WineUserRegistry) {
         "\"bitrate\"=dword:000f4240\n"
         "\"Nul\"=\"text\\0\\0\"\n"
         "\"Escapes\"=\"a\\\\b\\\"c\\td\\x20ac\\x41\\101\"\n"
+        "\"Letters\"=\"\\a\\b\\t\\n\\v\\f\\r\\e\\q\"\n"
         "\"Empty\"=hex(1):\n"
         "\"Wide\"=hex(1):41,00,42,00,\\\n  43,00,00,00\n"
         "\"Expand\"=str(2):\"%TEMP%\"\n"
@@ -104,6 +105,7 @@ TEST(RegistryFile, WineUserRegistry) {
     EXPECT_EQ(shown(f, "Escapes"),
               "sz:a\\b\"c\td\xE2\x82\xAC"
               "AA");
+    EXPECT_EQ(shown(f, "Letters"), "sz:\a\b\t\n\v\f\r\x1bq");  // an unknown letter is itself
     EXPECT_EQ(shown(f, "Empty"), "sz:");
     EXPECT_EQ(shown(f, "Wide"), std::string("sz:ABC\0", 7));
     EXPECT_EQ(shown(f, "Expand"), "missing");

@@ -8,7 +8,7 @@
 
 // The film tools on the command line, where nothing else happens meanwhile: a film read at
 // once, and an encode with its progress line.
-namespace ui {
+namespace cli {
 
 // Reads a film, waiting for ffprobe.
 media::ProbeResult probeNow(const QString& file);
@@ -20,4 +20,4 @@ media::ProbeResult probeNow(const QString& file);
 int encodeNow(const encoder::FfmpegJob& job, const media::FilmInfo& film, const QString& output,
               double targetMB, bool overwrite, QIODevice& out, QTextStream& err);
 
-}  // namespace ui
+}  // namespace cli

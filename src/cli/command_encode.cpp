@@ -1,4 +1,4 @@
-#include "ui/command_encode.h"
+#include "cli/command_encode.h"
 
 #include <QEventLoop>
 #include <utility>
@@ -13,7 +13,7 @@
 #include <unistd.h>
 #endif
 
-namespace ui {
+namespace cli {
 
 namespace {
 
@@ -90,4 +90,4 @@ int encodeNow(const encoder::FfmpegJob& job, const media::FilmInfo& film, const 
     return mayNot ? 2 : 1;
 }
 
-}  // namespace ui
+}  // namespace cli

@@ -7,7 +7,7 @@
 
 #include "forms/numbers.h"
 
-namespace ui {
+namespace cli {
 
 // The command line as the system gave it: file names keep their bytes, valid text or not.
 QByteArrayList commandLineWords(int argc, char** argv);
@@ -23,4 +23,4 @@ std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out
 // Numbers are written with the decimal point of the system's language, as in the window.
 forms::NumberLocale systemNumberLocale();
 
-}  // namespace ui
+}  // namespace cli

@@ -1,4 +1,4 @@
-#include "ui/command_line.h"
+#include "cli/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -7,16 +7,17 @@
 
 #include "app/korvel.h"
 #include "app/lifecycle.h"
+#include "app/settings_table.h"
 #include "calc/bitrate.h"
+#include "cli/command_encode.h"
 #include "encoder/encoder.h"
 #include "i18n/captions.h"
 #include "media/apply.h"
 #include "media/file_name.h"
 #include "platform/memory_services.h"
 #include "platform/qt/settings_store.h"
-#include "ui/command_encode.h"
 
-namespace ui {
+namespace cli {
 
 namespace {
 
@@ -82,15 +83,19 @@ encoder::FfmpegJob storedFfmpegJob(const QByteArray& input, const QByteArray& ou
     platform::MemoryServices copy;
     for (const QString& key : real.keys())
         copy.store.write(key, real.read(key, {}));
+    const auto put = [&copy](const app::settings::Setting& s, const QString& value) {
+        copy.store.write(QLatin1String(s.key), value);
+    };
+    using app::settings::setting;
     // Taken as ended cleanly: the marker of a running Korvel would otherwise reset everything.
-    copy.store.write(QStringLiteral("version"), app::Lifecycle::versionDigits());
+    put(setting("version"), app::Lifecycle::versionDigits());
     if (asked) {
-        const char* const keys[] = {"HH", "MM", "SS"};
+        constexpr auto time = app::settings::rows("HH", "SS");
         for (int i = 0; i < 3; ++i)
-            copy.store.write(QLatin1String(keys[i]), asked->time[i].rightJustified(2, '0'));
-        copy.store.write(QStringLiteral("size"), forms::num::pointText(asked->sizeMB));
-        copy.store.write(QStringLiteral("audio"), forms::num::pointText(asked->audioKbps));
-        copy.store.write(QStringLiteral("bitrate"), QString::number(asked->videoKbps));
+            put(time[i], asked->time[i].rightJustified(2, '0'));
+        put(setting("size"), forms::num::pointText(asked->sizeMB));
+        put(setting("audio"), forms::num::pointText(asked->audioKbps));
+        put(setting("bitrate"), QString::number(asked->videoKbps));
     }
     app::Korvel k(copy.services(), systemNumberLocale());
     k.start();
@@ -296,4 +301,4 @@ std::optional<int> answerCommandLine(const QByteArrayList& words, QIODevice& out
     return std::nullopt;
 }
 
-}  // namespace ui
+}  // namespace cli
