@@ -10,7 +10,7 @@
 #include "app/settings_table.h"
 #include "calc/bitrate.h"
 #include "cli/command_encode.h"
-#include "encoder/encoder.h"
+#include "encoder/ffmpeg_command.h"
 #include "i18n/captions.h"
 #include "media/apply.h"
 #include "media/file_name.h"

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <filesystem>
+#include <utility>
 
 #include "app/korvel.h"
 #include "i18n/control_names.h"
@@ -94,15 +95,10 @@ EncodeWindow::EncodeWindow(app::Korvel& k, FilmOpener& films, QWidget* beside)
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(3, 1);  // the commands take what the window grows by
     report_->setFixedHeight(report_->minimumHeight());
-    for (auto [from, to] : {std::pair<QWidget*, QWidget*>{source_, openFilm_},
-                            {openFilm_, outputField_},
-                            {outputField_, chooseOutput_},
-                            {chooseOutput_, commands_},
-                            {commands_, bar_},
-                            {bar_, report_},
-                            {report_, start_},
-                            {start_, cancel_}})
-        setTabOrder(from, to);
+    QWidget* previous = source_;
+    for (QWidget* next : std::initializer_list<QWidget*>{openFilm_, outputField_, chooseOutput_,
+                                                         commands_, bar_, report_, start_, cancel_})
+        setTabOrder(std::exchange(previous, next), next);
 
     connect(openFilm_, &QPushButton::clicked, this, [this] { films_.choose(this); });
     connect(chooseOutput_, &QPushButton::clicked, this, [this] { chooseOutput(); });
@@ -287,8 +283,8 @@ void EncodeWindow::finished(const media::EncodeResult& r) {
 }
 
 void EncodeWindow::setRunning(bool running) {
-    for (QWidget* w : {static_cast<QWidget*>(start_), static_cast<QWidget*>(openFilm_),
-                       static_cast<QWidget*>(chooseOutput_), static_cast<QWidget*>(outputField_)})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{start_, openFilm_, chooseOutput_, outputField_})
         w->setEnabled(!running);
     if (running) cancel_->setFocus(Qt::OtherFocusReason);
 }
