@@ -132,8 +132,8 @@ void Lifecycle::restore() {
     f1.get<forms::Label>("info").setForeColor(forms::Color::rgb(red, green, blue));
 
     st.currentLanguage = stored(setting("language"));
-    if (st.currentLanguage == QLatin1String("german")) lang.deutsch_Click();
-    if (st.currentLanguage == QLatin1String("french")) lang.french_Click();
+    if (st.currentLanguage == QLatin1String("german")) lang.apply(i18n::German);
+    if (st.currentLanguage == QLatin1String("french")) lang.apply(i18n::French);
 
     refresh();
 }
