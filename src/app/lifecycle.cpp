@@ -158,16 +158,11 @@ void Lifecycle::completeStartup() {
     if (f1.get<CheckBox>("kbpsLock").value() == 1 &&
         f1.get<forms::OptionButton>("OptionTime").value()) {
         // The derived time comes back from the stored total of seconds.
-        for (TextBox* t : {&HH, &MM, &SS}) {
+        for (TextBox* t : {&HH, &MM, &SS})
             t->setText("0");
-            t->setReadOnly(false);
-            t->setPointer(forms::Pointer::Default);
-        }
+        calc.setTimeEditable(true);
         SS.setText(stored(setting("seconds")));
-        for (TextBox* t : {&HH, &MM, &SS}) {
-            t->setReadOnly(true);
-            t->setPointer(forms::Pointer::NoDrop);
-        }
+        calc.setTimeEditable(false);
         for (TextBox* t : {&HH, &MM, &SS})
             calc.timeLostFocus(*t);
     }
