@@ -166,17 +166,10 @@ void Lifecycle::completeStartup() {
         for (TextBox* t : {&HH, &MM, &SS})
             calc.timeLostFocus(*t);
     }
-    readAspectValue();
+    geo.readAspect();
     if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
     st.focusField = QStringLiteral("none");
     st.busy = false;
-}
-
-void Lifecycle::readAspectValue() {
-    const double aspect = leading(k.form1.get<TextBox>("aspect"));
-    st.aspectValue =
-        float(k.form1.get<forms::Label>("ratio").caption() == QLatin1String(":1") ? aspect
-                                                                                  : aspect / 100);
 }
 
 // Each key on its own: a value that cannot be read is left out, the others are written.
@@ -270,7 +263,7 @@ void Lifecycle::clearAll() {
     }
     if (versionStored()) k.sv.store.eraseAll();
     // The reset wrote 133.33 while busy; the picture geometry must follow it, not the old ratio.
-    readAspectValue();
+    geo.readAspect();
     st.busy = false;
 }
 
