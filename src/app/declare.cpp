@@ -87,8 +87,4 @@ ScrollBar& scrollBar(Window& w, const QString& name, int min, int max, int value
     return s;
 }
 
-Timer& timer(Window& w, const QString& name, int intervalMs) {
-    return w.add<Timer>(name, intervalMs);
-}
-
 }  // namespace app::declare

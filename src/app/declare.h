@@ -33,6 +33,5 @@ forms::ComboBox& combo(forms::Window& w, const QString& name, const QString& tex
                        const QStringList& items, Box b);
 forms::ScrollBar& scrollBar(forms::Window& w, const QString& name, int min, int max, int value,
                             Box b);
-forms::Timer& timer(forms::Window& w, const QString& name, int intervalMs);
 
 }  // namespace app::declare

@@ -42,12 +42,6 @@ struct Korvel::Subsystems {
     Lifecycle life{k, log, look, lang, geo, enc, calc};
 };
 
-namespace {
-QString boolText(bool b) {
-    return b ? QStringLiteral("True") : QStringLiteral("False");
-}
-}  // namespace
-
 Korvel::Korvel(const platform::Services& services, forms::NumberLocale locale)
     : rt(locale),
       sv(services),
@@ -89,7 +83,9 @@ void Korvel::rebuildOptionString() {
 
 void Korvel::defineVars() {
     const auto text = [](const QString* s) { return [s] { return *s; }; };
-    const auto flag = [](const bool* b) { return [b] { return boolText(*b); }; };
+    const auto flag = [](const bool* b) {
+        return [b] { return *b ? QStringLiteral("True") : QStringLiteral("False"); };
+    };
     const auto number = [](const int* n) { return [n] { return QString::number(*n); }; };
     form1.defineVar("busy", flag(&st.busy));
     form1.defineVar("focusField", text(&st.focusField));

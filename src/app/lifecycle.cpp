@@ -132,8 +132,8 @@ void Lifecycle::restore() {
     f1.get<forms::Label>("info").setForeColor(forms::Color::rgb(red, green, blue));
 
     st.currentLanguage = stored(setting("language"));
-    if (st.currentLanguage == QLatin1String("german")) lang.deutsch_Click();
-    if (st.currentLanguage == QLatin1String("french")) lang.french_Click();
+    if (st.currentLanguage == QLatin1String("german")) lang.apply(i18n::German);
+    if (st.currentLanguage == QLatin1String("french")) lang.apply(i18n::French);
 
     refresh();
 }
@@ -158,30 +158,18 @@ void Lifecycle::completeStartup() {
     if (f1.get<CheckBox>("kbpsLock").value() == 1 &&
         f1.get<forms::OptionButton>("OptionTime").value()) {
         // The derived time comes back from the stored total of seconds.
-        for (TextBox* t : {&HH, &MM, &SS}) {
+        for (TextBox* t : {&HH, &MM, &SS})
             t->setText("0");
-            t->setReadOnly(false);
-            t->setPointer(forms::Pointer::Default);
-        }
+        calc.setTimeEditable(true);
         SS.setText(stored(setting("seconds")));
-        for (TextBox* t : {&HH, &MM, &SS}) {
-            t->setReadOnly(true);
-            t->setPointer(forms::Pointer::NoDrop);
-        }
+        calc.setTimeEditable(false);
         for (TextBox* t : {&HH, &MM, &SS})
             calc.timeLostFocus(*t);
     }
-    readAspectValue();
+    geo.readAspect();
     if (st.pixelRatio.isEmpty()) st.pixelRatio = QStringLiteral("1");
     st.focusField = QStringLiteral("none");
     st.busy = false;
-}
-
-void Lifecycle::readAspectValue() {
-    const double aspect = leading(k.form1.get<TextBox>("aspect"));
-    st.aspectValue =
-        float(k.form1.get<forms::Label>("ratio").caption() == QLatin1String(":1") ? aspect
-                                                                                  : aspect / 100);
 }
 
 // Each key on its own: a value that cannot be read is left out, the others are written.
@@ -275,7 +263,7 @@ void Lifecycle::clearAll() {
     }
     if (versionStored()) k.sv.store.eraseAll();
     // The reset wrote 133.33 while busy; the picture geometry must follow it, not the old ratio.
-    readAspectValue();
+    geo.readAspect();
     st.busy = false;
 }
 

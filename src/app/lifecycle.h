@@ -34,8 +34,7 @@ class Lifecycle : public Subsystem {
 
   private:
     using Picked = std::span<const settings::Setting* const>;
-    void readAspectValue();  // aspectValue from the aspect field and its unit
-    void refresh();          // the geometry, bit/s field and option string after restoring
+    void refresh();  // the geometry, bit/s field and option string after restoring
     void checkMarker();
     void restore();
     void restore(std::span<const settings::Setting> rows);

@@ -47,6 +47,13 @@ void Subsystem::save(const settings::Setting& s) {
     store(s.key, settings::controlValue(k, s));
 }
 
+void Subsystem::pointForm(forms::TextBox& field) {
+    if (field.text().isEmpty()) return;
+    field.setText(forms::num::trimBlanks(field.text()));
+    if (field.text().contains(QLatin1Char(',')))
+        field.setText(forms::num::replaceFirst(field.text(), QLatin1Char(','), QLatin1Char('.')));
+}
+
 void Subsystem::store(const QString& key, const QString& value) {
     k.sv.store.write(key, value);
     debugLog.noteUnkeptSettings();  // a save that failed shows at the next write

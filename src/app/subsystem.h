@@ -52,6 +52,9 @@ class Subsystem {
     void save(const settings::Setting& s);             // what the row's control holds
     void store(const QString& key, const QString& value);
     bool german() const { return st.currentLanguage == QLatin1String("german"); }
+    // Trims the text and turns its first comma into a point, so the leading-number rule reads a
+    // number written with a decimal comma whole.
+    static void pointForm(forms::TextBox& field);
 };
 
 }  // namespace app

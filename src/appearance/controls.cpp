@@ -12,7 +12,7 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     pictureButton(f, "midi", "modeMid", {318, 2, 14, 14}).setVisible(false);
     pictureButton(f, "max", "modeMax", {318, 2, 14, 14}).setVisible(false);
     button(f, "exit", "x", {336, 2, 14, 14});
-    timer(f, "breath", 10);
+    f.add<forms::Timer>("breath", 10);
     // Tab: the window's own buttons come last, and the credit line that opens About.
     f.addTabOrder({"min", "midi", "max"}, "french");
     f.addTabOrder({"info", "exit"}, "settingsbutton");
@@ -47,7 +47,7 @@ void declareControls(forms::Window& f, forms::Window& about, forms::Window& debu
     for (const auto& c : about.controls())
         c->setForeColor(forms::Color::rgb(255, 255, 255));
     about.get<forms::Label>("Label1").setForeColor(forms::Color::rgb(120, 230, 120));
-    timer(about, "KorvelTimer", 500);
+    about.add<forms::Timer>("KorvelTimer", 500);
 
     debug.setCaption("Debug-Form");
     debug.resize(twips(420), twips(300));

@@ -24,10 +24,7 @@ void Notes::noteboxChange() {
     auto& notebox = k.form1.get<TextBox>("notebox");
     const QString text = notebox.text();
     store(QStringLiteral("notebox"), text);
-    const int red = int(Int(random() * 55 + 1)) + 200;
-    const int green = int(Int(random() * 55 + 1)) + 200;
-    const int blue = int(Int(random() * 55 + 1)) + 200;
-    notebox.setBackColor(forms::Color::rgb(red, green, blue));
+    notebox.setBackColor(pastel());
     keyword(text);
 }
 

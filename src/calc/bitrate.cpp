@@ -6,7 +6,6 @@
 
 #include "app/settings_table.h"
 #include "forms/numbers.h"
-#include "platform/services.h"
 
 namespace calc {
 using namespace forms::num;

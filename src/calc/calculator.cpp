@@ -124,24 +124,15 @@ void Calculator::rechnen() {
                     hkbitps.setText(s);
             }
         }
-        if (kbitps.text() == QLatin1String("0")) writeHint();
+        if (kbitps.text() == QLatin1String("0"))
+            DivXBox.setText(
+                QString::fromUtf8(i18n::divxHint(german() ? i18n::German : i18n::English)));
         enc.DivX();
     } catch (const RuntimeError&) {
         message(german() ? QStringLiteral("Fehler! Bitte Algorithmus kontrollieren.")
                          : QStringLiteral("ERROR! check algorithm."));
         debug(QStringLiteral("Error in rechnen"));
     }
-}
-
-void Calculator::writeHint() {
-    DivXBox.setText(QString::fromUtf8(i18n::divxHint(german() ? i18n::German : i18n::English)));
-}
-
-void Calculator::pointForm(TextBox& field) {
-    if (field.text().isEmpty()) return;
-    field.setText(forms::num::trimBlanks(field.text()));
-    if (field.text().contains(QLatin1Char(',')))
-        field.setText(forms::num::replaceFirst(field.text(), QLatin1Char(','), QLatin1Char('.')));
 }
 
 void Calculator::hkbitpsChange() {
@@ -363,21 +354,13 @@ void Calculator::derive() {
         groesse.setText(numText(std::clamp(size, 0.0, 100000.0)));
         return;
     }
-    const auto zero = QStringLiteral("00");
-    if (locale(kbitps) == 0) {
-        HH.setText(zero);
-        MM.setText(zero);
-        SS.setText(zero);
-        return;
-    }
+    // Up to 50 kbit/s the time stays at zero.
     const bool derive = locale(kbitps) > 50;
-    QString t;
-    if (derive)
-        t = numText(div(leading(groesse) * 8 * leading(Alg),
-                        leading(audio) + leading(kbitps) - leading(Alg2)));
-    HH.setText(zero);
-    MM.setText(zero);
-    SS.setText(zero);
+    const QString t = derive ? numText(div(leading(groesse) * 8 * leading(Alg),
+                                           leading(audio) + leading(kbitps) - leading(Alg2)))
+                             : QString();
+    for (TextBox* f : {&HH, &MM, &SS})
+        f->setText(QStringLiteral("00"));
     if (!derive) return;
     const double seconds = locale(t);
     HH.setText(numText(Int(seconds / 3600)));

@@ -23,6 +23,8 @@ class Calculator : public app::Subsystem {
     void HHMMSS();
     // What a time field does when it loses the focus (the spin buttons run it too).
     void timeLostFocus(forms::TextBox& field);
+    // The time fields take typing, or (derived by the lock) refuse it.
+    void setTimeEditable(bool editable);
 
   private:
     bool fillingAudio_ = false;  // audioFromSize() is writing the audio bitrate
@@ -45,14 +47,9 @@ class Calculator : public app::Subsystem {
     void lockClick();
     void optionSizeClick();
     void optionTimeClick();
-    void setTimeEditable(bool editable);
     void setSizeEditable(bool editable);
     void kbitpsGotFocus();
     void kbitpsLostFocus();
-    // Trims the text and turns its first comma into a point, so the leading-number rule reads a
-    // number written with a decimal comma whole.
-    void pointForm(forms::TextBox& field);
-    void writeHint();
 
     forms::TextBox &HH, &MM, &SS, &US, &groesse, &hgroesse, &audio, &audioMB;
     forms::TextBox &kbitps, &hkbitps, &kBytesps, &hkBytesps, &Alg, &Alg2, &bitrate, &DivXBox;

@@ -61,10 +61,10 @@ void declareControls(forms::Window& f, forms::Window& disk) {
                    "kbpsLock", "OptionTime", "OptionSize", "US", "hgroesse", "hkbitps", "hkBytesps",
                    "sizeMB", "audiokbps", "audioMB"});
 
-    timer(f, "Timer1", 150);
-    timer(f, "Timer2", 150);
-    timer(f, "Timer3", 300);
-    timer(f, "Timer4", 300);
+    f.add<forms::Timer>("Timer1", 150);
+    f.add<forms::Timer>("Timer2", 150);
+    f.add<forms::Timer>("Timer3", 300);
+    f.add<forms::Timer>("Timer4", 300);
 
     // The disk window: a number of discs times a disc type.
     disk.setCaption("CD/DVD");

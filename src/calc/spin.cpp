@@ -31,32 +31,16 @@ Spinners::Spinners(app::Korvel& k, app::DebugLog& log, Calculator& calc)
       audio(k.form1.get<TextBox>("audio")),
       calc(calc) {
     auto& f = k.form1;
-    auto& timeUp = f.get<Button>("timeUp");
-    auto& timeDn = f.get<Button>("timeDn");
-    auto& audioUp = f.get<Button>("audioUp");
-    auto& audioDn = f.get<Button>("audioDn");
-    timeUp.onClick = timeUp.onDblClick = [this] { SpinIt(1); };
-    timeDn.onClick = timeDn.onDblClick = [this] { SpinIt(-1); };
-    audioUp.onClick = audioUp.onDblClick = [this] { audioGrow(); };
-    audioDn.onClick = audioDn.onDblClick = [this] { audioDown(); };
-
-    auto& timer1 = f.get<Timer>("Timer1");
-    auto& timer2 = f.get<Timer>("Timer2");
-    auto& timer3 = f.get<Timer>("Timer3");
-    auto& timer4 = f.get<Timer>("Timer4");
-    repeatWhileHeld(timeUp, timer1);
-    repeatWhileHeld(timeDn, timer2);
-    repeatWhileHeld(audioUp, timer3);
-    repeatWhileHeld(audioDn, timer4);
-    timer1.onTimer = [this] { SpinIt(1); };
-    timer2.onTimer = [this] { SpinIt(-1); };
-    timer3.onTimer = [this] { audioGrow(); };
-    timer4.onTimer = [this] { audioDown(); };
+    repeatWhileHeld(f.get<Button>("timeUp"), f.get<Timer>("Timer1"), [this] { SpinIt(1); });
+    repeatWhileHeld(f.get<Button>("timeDn"), f.get<Timer>("Timer2"), [this] { SpinIt(-1); });
+    repeatWhileHeld(f.get<Button>("audioUp"), f.get<Timer>("Timer3"), [this] { audioGrow(); });
+    repeatWhileHeld(f.get<Button>("audioDn"), f.get<Timer>("Timer4"), [this] { audioDown(); });
 }
 
-// The release reaches the button that took the press even when the mouse has left it, so the
-// repeat always stops.
-void Spinners::repeatWhileHeld(Button& button, Timer& timer) {
+// A click steps once, a held button keeps stepping. The release reaches the button that took the
+// press even when the mouse has left it, so the repeat always stops.
+void Spinners::repeatWhileHeld(Button& button, Timer& timer, const forms::Handler& step) {
+    button.onClick = button.onDblClick = timer.onTimer = step;
     button.onMouseDown = [&timer](const forms::MouseArgs&) { timer.setEnabled(true); };
     button.onMouseUp = [&timer](const forms::MouseArgs&) { timer.setEnabled(false); };
 }
@@ -78,7 +62,7 @@ void Spinners::SpinIt(int d) {
         if (st.activeTimeField == QLatin1String("HH"))
             stepHours(d);
         else if (st.activeTimeField == QLatin1String("MM"))
-            stepMinutes(d);
+            stepCarrying(MM, HH, d);
         else if (st.activeTimeField == QLatin1String("SS"))
             stepSeconds(d);
     } catch (const forms::RuntimeError&) {
@@ -92,47 +76,35 @@ void Spinners::stepHours(int d) {
     HH.setText(padded(base, d));
 }
 
-void Spinners::stepMinutes(int d) {
-    if (MM.text().isEmpty()) MM.setText(QStringLiteral("0"));
-    if (d < 0 && MM.text() == kZero) {
-        MM.setText(QStringLiteral("59"));
-        if (value(HH) > 0) HH.setText(numText(value(HH) - 1));
-        calc.timeLostFocus(HH);
-    } else if (d > 0 && value(MM) == 59) {
-        MM.setText(kZero);
-        HH.setText(numText(value(HH) + 1));
-        calc.timeLostFocus(HH);
+// A step past 59 or below 00 carries into the field above.
+void Spinners::stepCarrying(TextBox& field, TextBox& above, int d) {
+    if (field.text().isEmpty()) field.setText(QStringLiteral("0"));
+    if (d < 0 && field.text() == kZero) {
+        field.setText(QStringLiteral("59"));
+        if (locale(above) > 0) above.setText(numText(locale(above) - 1));
+        calc.timeLostFocus(above);
+    } else if (d > 0 && locale(field) == 59) {
+        field.setText(kZero);
+        above.setText(numText(locale(above) + 1));
+        calc.timeLostFocus(above);
     } else {
-        const QString base = MM.text() == QLatin1String("0") ? st.timeBeforeEdit : MM.text();
-        MM.setText(padded(base, d));
-        if (leading(HH) < 0) HH.setText(kZero);
+        const QString base = field.text() == QLatin1String("0") ? st.timeBeforeEdit : field.text();
+        field.setText(padded(base, d));
+        if (leading(above) < 0) above.setText(kZero);
     }
 }
 
 void Spinners::stepSeconds(int d) {
-    const auto zero = [this](const TextBox& f) { return isNumber(f) && value(f) == 0; };
-    if (d < 0 && zero(MM) && zero(SS) && isNumber(HH) && value(HH) > 0) {
+    const auto zero = [this](const TextBox& f) { return isNumber(f) && locale(f) == 0; };
+    if (d < 0 && zero(MM) && zero(SS) && isNumber(HH) && locale(HH) > 0) {
         // 01:00:00 down is 00:59:59.
-        const double h = value(HH);
+        const double h = locale(HH);
         HH.setText(h > 10 ? numText(h - 1) : QStringLiteral("0") + numText(h - 1));
         MM.setText(QStringLiteral("59"));
         SS.setText(QStringLiteral("59"));
         return;
     }
-    if (SS.text().isEmpty()) SS.setText(QStringLiteral("0"));
-    if (d < 0 && SS.text() == kZero) {
-        SS.setText(QStringLiteral("59"));
-        if (value(MM) > 0) MM.setText(numText(value(MM) - 1));
-        calc.timeLostFocus(MM);
-    } else if (d > 0 && value(SS) == 59) {
-        SS.setText(kZero);
-        MM.setText(numText(value(MM) + 1));
-        calc.timeLostFocus(MM);
-    } else {
-        const QString base = SS.text() == QLatin1String("0") ? st.timeBeforeEdit : SS.text();
-        SS.setText(padded(base, d));
-        if (leading(MM) < 0) MM.setText(kZero);
-    }
+    stepCarrying(SS, MM, d);
 }
 
 void Spinners::audioGrow() {

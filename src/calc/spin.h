@@ -18,11 +18,10 @@ class Spinners : public app::Subsystem {
 
   private:
     void stepHours(int d);
-    void stepMinutes(int d);
+    void stepCarrying(forms::TextBox& field, forms::TextBox& above, int d);
     void stepSeconds(int d);
     QString padded(const QString& base, int d) const;
-    double value(const forms::TextBox& field) const { return locale(field); }
-    void repeatWhileHeld(forms::Button& button, forms::Timer& timer);
+    void repeatWhileHeld(forms::Button& button, forms::Timer& timer, const forms::Handler& step);
 
     forms::TextBox &HH, &MM, &SS, &audio;
     Calculator& calc;

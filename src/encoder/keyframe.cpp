@@ -25,10 +25,7 @@ void Encoder::keyframeLostFocus() {
     const QString old = keyframebox.text();
     if (!old.isEmpty() && old != QLatin1String("0")) return;
     keyframebox.setText(QStringLiteral("1"));
-    const QString q = QStringLiteral("\"");
-    message(QStringLiteral("MKI = ") + q + old + q + QStringLiteral("\rMKI set to ") + q +
-                QStringLiteral("1") + q,
-            QStringLiteral("ERROR"));
+    message(QStringLiteral("MKI = \"%1\"\rMKI set to \"1\"").arg(old), QStringLiteral("ERROR"));
 }
 
 }  // namespace encoder

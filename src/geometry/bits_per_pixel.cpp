@@ -28,10 +28,7 @@ void Geometry::bitsperpixelGotFocus() {
 void Geometry::bitsperpixelChange() {
     try {
         if (!bitsperpixel.text().isEmpty()) {
-            bitsperpixel.setText(forms::num::trimBlanks(bitsperpixel.text()));
-            if (bitsperpixel.text().contains(QLatin1Char(',')))
-                bitsperpixel.setText(forms::num::replaceFirst(bitsperpixel.text(), QLatin1Char(','),
-                                                              QLatin1Char('.')));
+            pointForm(bitsperpixel);
             bitsperpixel.setCaret(int(bitsperpixel.text().size()));
         }
         if (st.busy) return;

@@ -10,12 +10,12 @@ namespace geometry {
 class Block : public app::Subsystem {
   public:
     Block(app::Korvel& k, app::DebugLog& log);
+    // The aspect ratio as a plain number from the field and its unit.
+    void readAspect() { st.aspectValue = aspectOf(leading(aspect), is(ratio.caption(), ":1")); }
 
   protected:
     // A state text such as focusField holds this name.
     static bool is(const QString& field, const char* name) { return field == QLatin1String(name); }
-    // The aspect ratio as a plain number from the field and its unit.
-    void readAspect() { st.aspectValue = aspectOf(leading(aspect), is(ratio.caption(), ":1")); }
     // The aspect ratio is free (held as 0).
     bool aspectFree() const { return st.aspectValue == 0.0f; }
     // The pixel ratio is always written with a point, whatever the user's locale: in a

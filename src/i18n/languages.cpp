@@ -19,21 +19,9 @@ forms::Window& windowOf(app::Korvel& k, Place place) {
 }
 
 Languages::Languages(app::Korvel& k, app::DebugLog& log) : Subsystem(k, log) {
-    k.form1.get<forms::Picture>("deutsch").onClick = [this] { deutsch_Click(); };
-    k.form1.get<forms::Picture>("english").onClick = [this] { english_Click(); };
-    k.form1.get<forms::Picture>("french").onClick = [this] { french_Click(); };
-}
-
-void Languages::deutsch_Click() {
-    apply(German);
-}
-
-void Languages::english_Click() {
-    apply(English);
-}
-
-void Languages::french_Click() {
-    apply(French);
+    k.form1.get<forms::Picture>("deutsch").onClick = [this] { apply(German); };
+    k.form1.get<forms::Picture>("english").onClick = [this] { apply(English); };
+    k.form1.get<forms::Picture>("french").onClick = [this] { apply(French); };
 }
 
 void Languages::apply(Language lang) {

@@ -12,9 +12,8 @@ forms::Window& windowOf(app::Korvel& k, Place place);
 class Languages : public app::Subsystem {
   public:
     Languages(app::Korvel& k, app::DebugLog& log);
-    void deutsch_Click();
-    void english_Click();
-    void french_Click();
+    // A flag's click: the captions, the option string's hint and the stored language.
+    void apply(Language lang);
 
     // Spoonerised German: notes text, credit line and captions; stores "german".
     void spoonerGerman();
@@ -25,7 +24,6 @@ class Languages : public app::Subsystem {
     void purpleLanguage();
 
   private:
-    void apply(Language lang);
     // Writes a joke caption, or the text when the name is a text box (DivXBox).
     void write(Place place, const char* name, const char* text);
 };

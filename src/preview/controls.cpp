@@ -16,8 +16,8 @@ void declareControls(forms::Window& p) {
     // The grip: the mouse resizes with it, Tab passes it by.
     pictureButton(p, "sizebutton", "grip", {348, 258, 12, 12}).tabStop = forms::TabStop::ClickOnly;
     p.addTabOrder({"transparency"});
-    timer(p, "DivXTimer", 80);
-    timer(p, "imgsize", 100);
+    p.add<forms::Timer>("DivXTimer", 80);
+    p.add<forms::Timer>("imgsize", 100);
     for (const char* name : {"dumb", "dumber", "hot", "tm"})
         picture(p, name, name, {0, 0, 0, 0}).setVisible(false);
 }

@@ -1,6 +1,5 @@
 // Resizing the preview window by its grip, and its transparency.
 #include <algorithm>
-#include <cmath>
 
 #include "app/korvel.h"
 #include "preview/preview.h"
